@@ -1,0 +1,19 @@
+#pragma once
+
+#include "document/scan_log.h"
+
+#include <QString>
+#include <QStringList>
+
+// The base table of the current planetary system: one entry per base found through the Base
+// lines of the body files, "display name: pad count:body" (the pad count after a blank).
+QStringList BaseUpDate(const QString& cfgDir, const QStringList& bodies, ScanLog& log);
+
+struct BaseEntry
+{
+    QString displayName;
+    int padCount = 0;
+    QString body;
+};
+// Splits a base table entry at its first two ":".
+BaseEntry splitBaseEntry(const QString& entry);

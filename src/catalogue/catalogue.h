@@ -1,0 +1,45 @@
+#pragma once
+
+#include "document/scan_log.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// What the simulator's configuration folder offers, scanned once at start: planetary systems
+// and vessel classes (each name paired with the file it came from) and station classes with
+// their dock counts.
+
+struct NamedFile
+{
+    QString name; // value of the Name or ClassName line
+    QString file; // file name with extension, no folder
+};
+
+struct StationClassRow
+{
+    QString Name;      // class file name without its last four characters
+    int DockCount = 0; // -1 when the class file cannot be read
+};
+
+struct Catalogue
+{
+    QVector<NamedFile> planetarySystems;  // PlanetarySystem / PlanetarySystemFile
+    QVector<NamedFile> vesselClasses;     // Spacecraft / SpacecraftFile
+    QStringList stationClasses;           // StationClass
+    QVector<StationClassRow> stationClassTable;
+};
+
+// The "*.cfg" files directly in `folder`, sorted by name without regard to letter case.
+QStringList configurationFiles(const QString& folder);
+
+// The start-up scan of the configuration folder `cfgDir` (ending with a separator). Files that
+// cannot be read are logged and skipped.
+Catalogue buildCatalogue(const QString& cfgDir, ScanLog& log);
+
+// Dock counts of the station class files (StationDockScan).
+QVector<StationClassRow> StationDockScan(const QString& cfgDir, const QStringList& classFiles, ScanLog& log);
+
+// Dock count of a station class by name (trimmed, any letter case; the last match wins), 0 when
+// the class is unknown.
+int StationDockNumberDisplay(const QVector<StationClassRow>& table, const QString& sn);

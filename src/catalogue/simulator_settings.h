@@ -1,0 +1,51 @@
+#pragma once
+
+#include "document/safe_write.h"
+#include "folder_values.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// The editor's settings file "vex.cfg" (one line: the simulator folder) and the simulator's
+// main configuration file "corvane.cfg" (ConfigDir and ScenarioDir).
+
+inline const QString kSettingsFileName = QStringLiteral("vex.cfg");
+inline const QString kSimulatorConfigName = QStringLiteral("corvane.cfg");
+inline const QString kFolderNotLocatedWarning = QStringLiteral(
+    "The Corvane folder was not correctly located. You must locate it using the folder search in the menu Tools.");
+
+// First line of vex.cfg in `progDir` after ClearComments; nullopt when the file is missing,
+// unreadable or empty.
+std::optional<QString> readSettingsFile(const QString& progDir);
+
+// Writes `vexDir` as the one line of vex.cfg in `folder`, safely.
+WriteResult writeSettingsFile(const QString& folder, const QString& vexDir);
+
+// Whether `folder` holds corvane.cfg (any letter case) that can be opened.
+bool isSimulatorFolder(const QString& folder);
+
+// The candidate file the folder dialog checks for a folder: no doubled separator for a root.
+QString simulatorConfigCandidate(const QString& folder);
+
+// Shows the folder search dialog modally and returns when it is closed. The dialog writes the
+// settings file itself when the user validates a folder.
+using FolderSearchDialog = std::function<void()>;
+
+// Reads vex.cfg and proves the simulator folder; when that fails, runs the dialog and reads the
+// settings again. Sets VexDir (unchanged when nothing could be established) and returns whether
+// a settings file was read.
+bool CorvaneFolderLocation(FolderValues& folders, const FolderSearchDialog& dialog);
+
+struct SimulatorConfig
+{
+    QString ConfigDir;
+    QString ScenarioDir;
+};
+
+// Reads corvane.cfg in `vexDir` field by field: 'ConfigDir = .\Config\' gives "\Config\"
+// (13 characters cut), 'ScenarioDir = .\Scenarios\' gives "\Scenarios\" (15 cut); keys are
+// case-sensitive, the last occurrence wins. nullopt when the file cannot be read or a key's
+// field is too short to cut.
+std::optional<SimulatorConfig> readSimulatorConfig(const QString& vexDir);

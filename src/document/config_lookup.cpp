@@ -1,0 +1,67 @@
+#include "config_lookup.h"
+
+#include "text_file.h"
+#include "text_primitives.h"
+
+QString GetData(const QString& FileName, const QString& Flag, ScanLog& log)
+{
+    QString result = kNoData;
+    const auto fields = readTextFields(FileName);
+    if (!fields) {
+        log.addFileFailure(FileName);
+        return result;
+    }
+    for (QString item : *fields) {
+        item = trimBlanks(item);
+        ClearComments(item);
+        if (item.left(Flag.size()).compare(Flag, Qt::CaseInsensitive) == 0)
+            result = item;
+    }
+    return result;
+}
+
+namespace {
+
+QStringList cleanedLines(const QStringList& lines)
+{
+    QStringList cleaned;
+    cleaned.reserve(lines.size());
+    for (QString line : lines) {
+        ClearComments(line);
+        cleaned.append(trimBlanks(line));
+    }
+    return cleaned;
+}
+
+} // namespace
+
+FindDataResult FindData(const QString& folder, const QStringList& files, const QString& Flag1,
+                        const QString& Flag2, ScanLog& log)
+{
+    FindDataResult result;
+    const QString key1 = trimBlanks(Flag1);
+    const QString key2 = trimBlanks(Flag2);
+    for (const QString& file : files) {
+        const auto lines = readTextLines(folder + file);
+        if (!lines) {
+            log.addFileFailure(folder + file);
+            continue;
+        }
+        for (const QString& line : cleanedLines(*lines)) {
+            if (line.startsWith(key1))
+                result.files.append(file);
+        }
+    }
+    for (const QString& file : std::as_const(result.files)) {
+        const auto lines = readTextLines(folder + file);
+        if (!lines) {
+            log.addFileFailure(folder + file);
+            continue;
+        }
+        for (const QString& line : cleanedLines(*lines)) {
+            if (line.startsWith(key2))
+                result.values.append({file, rightChars(line, line.size() - Flag2.size() - 3)});
+        }
+    }
+    return result;
+}

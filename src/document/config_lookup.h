@@ -1,0 +1,38 @@
+#pragma once
+
+#include "scan_log.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Keyed look-up of one statement in a configuration or scenario file: the whole last item
+// whose first characters equal the key without regard to case ('Mass = 5.97e24' for "Mass"),
+// or "No Data". A file that cannot be read is logged and answers what was found so far.
+QString GetData(const QString& FileName, const QString& Flag, ScanLog& log);
+
+// The text GetData answers when nothing matched.
+inline const QString kNoData = QStringLiteral("No Data");
+
+// One value found by FindData, kept with the file it came from.
+struct FoundValue
+{
+    QString file;
+    QString value;
+};
+
+struct FindDataResult
+{
+    // Files with a line beginning with the first key, once per such line (Buffer).
+    QStringList files;
+    // Values of the lines beginning with the second key, in the order of `files` (NBuffer),
+    // each paired with its own file.
+    QVector<FoundValue> values;
+};
+
+// Two-stage search over the files of a folder: `files` are names inside `folder` (which ends
+// with a separator), in the order to search. Keys are compared with regard to case, after the
+// comment is removed and the line trimmed; the value is the trimmed line less the key and three
+// characters, so 'Name = Sol' gives 'Sol' and 'Name=Sol' gives 'l'.
+FindDataResult FindData(const QString& folder, const QStringList& files, const QString& Flag1,
+                        const QString& Flag2, ScanLog& log);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// Paths in the simulator's files use '\'. Every folder value of the editor keeps a trailing
+// separator so that file names are appended directly (CfgDir + "Earth.cfg"); these helpers
+// build such paths with the platform separator and find files whatever their letter case.
+
+// Turns every '\' into '/' (Qt's separator on every platform).
+QString toSlashes(const QString& path);
+
+// Joins a folder and a relative part without doubling or dropping the separator:
+// joinPath("/sim", "\\Config\\") gives "/sim/Config/".
+QString joinPath(const QString& folder, const QString& part);
+
+// The same path with exactly one trailing separator.
+QString withTrailingSeparator(const QString& folder);
+
+// The path as it is on disk: when the path does not exist as given, each component that does
+// not exist is looked up in its folder without regard to letter case. A path that has no match
+// comes back with the unmatched components as given.
+QString resolvePath(const QString& path);
+
+// The path to write to: the existing file whose name differs only in letter case when there is
+// one (so a folder never holds both "Test.scn" and "test.scn"), else the path as given, its
+// folders matched on disk as resolvePath does.
+QString writeTargetPath(const QString& path);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Numbers written into files and shown to the user: plain decimal with a point whatever the
+// locale, at most 15 significant digits, no trailing zeros, no point without a fraction, a zero
+// before the point below 1 (0.5), and the exponent form (1.5E+15, 6.12323399573677E-15) from
+// 1E15 up and below 1E-4.
+
+// The converted number as the scenario writer puts it behind a keyword: one leading blank when
+// the number is not negative (" 1"), "-" when it is ("-2").
+QString convertedNumber(double value);
+
+// The same text without the leading blank ("1", "-2", "51544.5").
+QString numberText(double value);

@@ -1,0 +1,18 @@
+#include "scan_log.h"
+
+void ScanLog::reset()
+{
+    LogMessage.clear();
+    LogError = false;
+}
+
+void ScanLog::addFileFailure(const QString& path)
+{
+    addRawFailure(path + QStringLiteral(". "));
+}
+
+void ScanLog::addRawFailure(const QString& text)
+{
+    LogMessage += QStringLiteral("Can not open the file ") + text;
+    LogError = true;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The scan error log: every file that could not be opened or read while a scenario was read or
+// the configuration consulted. Entries run together without separator, in the order in which
+// they happened; the error log window shows them as one text.
+struct ScanLog
+{
+    QString LogMessage;
+    bool LogError = false;
+
+    void reset();
+    // Appends "Can not open the file " + path + ". ".
+    void addFileFailure(const QString& path);
+    // Appends "Can not open the file " + text exactly as given (the scenario reader's own
+    // entries end without the point).
+    void addRawFailure(const QString& text);
+};

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVector>
+
+// The station and ship tables: one row per station or ship, each cell holding the text as it
+// was read or typed (numbers are converted only to test, show, compute or write). The table
+// procedures below are the only way rows are created and blanked. A freshly created cell holds
+// empty text (false for the flag); blanking sets the blank values of the file format.
+
+struct StationRow
+{
+    QString Name;
+    QString ClassName;
+    QString RefPlanet;
+    QString RotationFrequency;
+    QString AngleX;
+    QString AngleY;
+    QString AngleZ;
+    bool UseClassRotation = false;
+    QString SemiMajorAxis;
+    QString Excentricity;
+    QString Inclination;
+    QString AscendingNodeLongitude;
+    QString PeriapsisLongitude;
+    QString MeanLongitude;
+    QDate EpochDate; // null while the cell holds nothing
+    QString EpochHour;
+    QString EpochMinute;
+};
+
+struct ShipRow
+{
+    QString Name;
+    QString ClassName;
+    QString Status;
+    QString Planet;
+    QString Base;
+    QString DockStation;
+    QString Heading;
+    QString DockPort;
+    QString Pad;
+    QString RposX;
+    QString RposY;
+    QString RposZ;
+    QString RvelX;
+    QString RvelY;
+    QString RvelZ;
+    QString ArotX;
+    QString ArotY;
+    QString ArotZ;
+    QString Vrot;
+    QString ExtraLines; // verbatim lines joined by CR LF
+    QString Fuel;
+    QString MainEngine;
+    QString HoverEngine;
+};
+
+class StationTable
+{
+public:
+    // Rows 0..iIndex, all fresh.
+    void StationTableRedim(qsizetype iIndex);
+    // Rows 0..t, keeping rows 0..min(old upper bound, t).
+    void StationTableRedimPreserve(qsizetype t);
+    // Row iIndex set to the blank values (UseClassRotation true).
+    void StationTableBlanking(qsizetype iIndex);
+
+    qsizetype rowCount() const { return rows.size(); }
+    StationRow& operator[](qsizetype i) { return rows[i]; }
+    const StationRow& operator[](qsizetype i) const { return rows[i]; }
+
+    QVector<StationRow> rows;
+};
+
+class ShipTable
+{
+public:
+    void ShipTableRedim(qsizetype t);
+    void ShipTableRedimPreserve(qsizetype t);
+    // Row iIndex set to the blank values; Name and ExtraLines keep what they hold.
+    void ShipTableBlanking(qsizetype iIndex);
+
+    qsizetype rowCount() const { return rows.size(); }
+    ShipRow& operator[](qsizetype i) { return rows[i]; }
+    const ShipRow& operator[](qsizetype i) const { return rows[i]; }
+
+    QVector<ShipRow> rows;
+};

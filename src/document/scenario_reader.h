@@ -1,0 +1,40 @@
+#pragma once
+
+#include "scenario.h"
+
+#include <QString>
+
+// What the reader asks of the editor around it while it reads. The editor refreshes its body
+// lists, bases, trees and editors here; a reader without a window (the command-line tool)
+// uses the default, which does nothing.
+class ScenarioReaderHost
+{
+public:
+    virtual ~ScenarioReaderHost() = default;
+
+    // The file names its planetary system (after the start date has been read). The host
+    // selects the system in its catalogue and applies it when it is not the one applied last,
+    // which may empty the document (the reader fills it again afterwards).
+    virtual void planetarySystemNamed(Scenario& doc, const QString& name);
+    // The description has been read: the bases of the system are rebuilt.
+    virtual void descriptionRead(Scenario& doc);
+    // Before stations are read: the station editor is cleared.
+    virtual void stationTabReset(Scenario& doc);
+    // After the station step, also when it failed or found no station: show the selected
+    // station and rebuild the station and base trees.
+    virtual void stationsRead(Scenario& doc);
+    // After the ship step and the selection of the first ship and vessel class: show the ship
+    // and mark the occupied docks and pads.
+    virtual void shipsRead(Scenario& doc);
+};
+
+// Reads the scenario file at `path` into `doc`, replacing its content. Never throws and never
+// stops on bad input: every failure is logged in doc.scanLog.
+void TabSettings(const QString& path, Scenario& doc, ScenarioReaderHost& host);
+
+// The warning the editor shows at the end of a read when the scan log holds entries, and the
+// text of the error log window otherwise.
+inline const QString kScanErrorsWarning = QStringLiteral(
+    "Errors were found during file scanning; you can display them through the menu Tools/Error Log !");
+inline const QString kNoScanErrors =
+    QStringLiteral("No errors were found during file scanning for this scenario.");

@@ -1,0 +1,85 @@
+#include "text_file.h"
+
+#include "file_paths.h"
+#include "text_codec.h"
+
+#include <QFile>
+
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+std::optional<QStringList> readTextLines(const QString& path)
+{
+    QFile file(resolvePath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return splitLines(decodeWindows1252(bytes));
+}
+
+QStringList splitFields(const QString& line)
+{
+    QStringList fields;
+    QString field;
+    bool inQuotes = false;
+    bool quoted = false;
+    bool started = false;
+    auto finish = [&] {
+        if (!quoted) {
+            qsizetype end = field.size();
+            while (end > 0 && field[end - 1] == u' ')
+                --end;
+            field.truncate(end);
+        }
+        fields.append(field);
+        field.clear();
+        quoted = inQuotes = started = false;
+    };
+    for (const QChar c : line) {
+        if (!started && c == u' ')
+            continue;
+        started = true;
+        if (c == u'"') {
+            inQuotes = !inQuotes;
+            quoted = true;
+            continue;
+        }
+        if (c == u',' && !inQuotes) {
+            finish();
+            continue;
+        }
+        field.append(c);
+    }
+    if (started || !field.isEmpty() || fields.isEmpty())
+        finish();
+    return fields;
+}
+
+std::optional<QStringList> readTextFields(const QString& path)
+{
+    const auto lines = readTextLines(path);
+    if (!lines)
+        return std::nullopt;
+    QStringList fields;
+    for (const QString& line : *lines)
+        fields.append(splitFields(line));
+    return fields;
+}

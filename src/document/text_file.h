@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Every file of the editor is read through these two readers: whole lines, or comma-separated
+// fields. Lines end at CR LF, at a lone CR or at a lone LF; a last line without a line end is
+// still a line, and a line end at the very end of the file adds no empty line.
+QStringList splitLines(const QString& text);
+
+// Reads a text file (Windows-1252) into lines; std::nullopt when it cannot be opened or read.
+// The path may use either separator and any letter case (see file_paths.h).
+std::optional<QStringList> readTextLines(const QString& path);
+
+// Fields of one line: a field ends at a comma outside double quotes; blanks before a field are
+// skipped, blanks after an unquoted field are dropped and the quotes around a field are removed.
+// 'A = 1, 2' gives 'A = 1' and '2'.
+QStringList splitFields(const QString& line);
+
+// All fields of a file, line after line; std::nullopt when the file cannot be read.
+std::optional<QStringList> readTextFields(const QString& path);

@@ -1,0 +1,21 @@
+// Test entry point: every suite runs inside a Qt application object on the offscreen platform,
+// so that widgets, timers and file watchers behave as in the editor without a display.
+#include <gtest/gtest.h>
+
+#include <QtGlobal>
+#ifdef CORVANE_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TestApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
