@@ -1,0 +1,53 @@
+#pragma once
+
+#include "user_message.h"
+#include "workspace.h"
+
+#include <QStringList>
+
+// The ship editor ("Ship list"): showing a ship row in the form by status, the checks of each
+// status, storing an accepted form, the ship list rebuild, the focus ship check, the status
+// options, the level sliders, adding and deleting ships.
+
+// Empties the form (ShipTabReset): no status, frames hidden, labels and boxes empty; the
+// sliders stay where they are.
+void ShipTabReset(Workspace& ws);
+// Shows the row of the selected ship (ws.doc.shipIndex); nothing while the ship list is empty.
+// Showing a ship changes no table cell.
+void ShipParameterDisplay(Workspace& ws);
+// The user picked entry `index` of the ship list: reset, then show it.
+void selectShip(Workspace& ws, int index);
+
+// A status option clicked: its frame is shown; Landed and Docked disable the engine labels and
+// set them to "0", Orbiting enables them.
+void shipStatusClicked(Workspace& ws, ShipStatusOption option);
+// A slider moved (by the user or the program): its label shows the position and " %".
+enum class ShipSlider { Fuel, MainEngine, HoverEngine };
+void shipSliderChanged(Workspace& ws, ShipSlider slider, int position);
+// "75 %" for 75.
+QString sliderLabel(int position);
+
+// "Change class" and "Change planet": the chosen list entry into the caption.
+void changeShipClass(Workspace& ws);
+void changeShipPlanet(Workspace& ws);
+// A double click on a free dock or pad of the trees.
+void dockChosen(Workspace& ws, const PlaceLabels& labels);
+void padChosen(Workspace& ws, const PlaceLabels& labels);
+
+// The messages of every failed check of the selected status, in order.
+QStringList shipValidationFailures(Workspace& ws);
+// "Ship parameter validation": shows every failure at once, or stores the form into the
+// current row, rebuilds the ship list, shows the ship again, checks the focus ship and marks
+// the trees. Returns whether the form was stored.
+bool validateShip(Workspace& ws, UserDialogs& dialogs);
+
+// Rebuilds the ship list and the focus candidates from the table.
+void rebuildShipList(Workspace& ws);
+// Moves the focus to the first ship, with its warning, when it names no listed ship.
+void checkFocusShip(Workspace& ws, UserDialogs& dialogs);
+
+// "Add a new ship" and "Delete ship".
+void addShip(Workspace& ws);
+void deleteShip(Workspace& ws, UserDialogs& dialogs);
+
+inline const QString kShipValidationTitle = QStringLiteral("Ship parameter validation not accepted !");

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "user_message.h"
+#include "workspace.h"
+
+#include <QStringList>
+
+// The station editor ("Orbital station list"): showing a station row in the form, the checks
+// that decide what a valid orbital station is, storing an accepted form, adding and deleting.
+// Trees that depend on stations are rebuilt in the workspace; the window shows them afterwards.
+
+// Empties the form and the station list (StationTabReset). Check1 and the selections of the
+// planet and class lists stay.
+void StationTabReset(Workspace& ws);
+// Shows the row of the selected station (ws.doc.stationIndex) in the form.
+void StationParameterDisplay(Workspace& ws);
+// The user picked entry `index` of the station list: that row is shown; typed values are lost.
+void selectStation(Workspace& ws, int index);
+// Check1 clicked (after the tick changed): "Station class" and disabled, or "0" and enabled.
+void stationClassRotationClicked(Workspace& ws, bool ticked);
+// "Change Planet" and "Change class": the chosen list entry into the caption.
+void changeStationPlanet(Workspace& ws);
+void changeStationClass(Workspace& ws);
+
+// The messages of every failed check, in order; empty when the form is acceptable.
+QStringList stationValidationFailures(Workspace& ws);
+// "Station parameter validation": shows every failure at once, or stores the form into the
+// current row, carries a planet change and a rename to the docked ships, rebuilds the list and
+// the trees. Returns whether the form was stored.
+bool validateStation(Workspace& ws, UserDialogs& dialogs);
+// "Add a new station".
+void addStation(Workspace& ws);
+// "Delete station", refused while a ship names the station as its dock station.
+void deleteStation(Workspace& ws, UserDialogs& dialogs);
+
+inline const QString kStationValidationTitle = QStringLiteral("Station parameter validation not accepted !");
