@@ -1,0 +1,21 @@
+#pragma once
+
+#include "safe_write.h"
+
+#include <QString>
+
+// Descriptions kept at the top of a file between a first line "BEGIN_DESC" and the next line
+// "END_DESC" (each compared trimmed, any letter case): folder descriptions ("description.txt")
+// and the description of a scenario file.
+
+inline const QString kFolderDescriptionFile = QStringLiteral("description.txt");
+
+// The lines strictly between the markers, unchanged, each followed by CR LF. Empty when the
+// file is missing or unreadable or its first line is not "BEGIN_DESC"; a file without
+// "END_DESC" gives the lines up to its end.
+QString readDescriptionBlock(const QString& path);
+
+// Writes "BEGIN_DESC", the text (its own line breaks kept, each line ending CR LF) and
+// "END_DESC" as `folder` + "description.txt", safely. An empty text writes one empty line
+// between the markers.
+WriteResult writeFolderDescription(const QString& folder, const QString& text);
