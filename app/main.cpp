@@ -1,11 +1,16 @@
+#include "ui/main_window.h"
+#include "ui/termination_signal.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Corvane Scenario Editor"));
+    QApplication::setApplicationName(QStringLiteral("Corvane Scenario Editor"));
+    Vex window(QDir::currentPath());
+    closeOnTerminationSignal(&window);
     window.show();
+    window.start();
     return app.exec();
 }

@@ -24,9 +24,9 @@ struct StationClassRow
 
 struct Catalogue
 {
-    QVector<NamedFile> planetarySystems;  // PlanetarySystem / PlanetarySystemFile
-    QVector<NamedFile> vesselClasses;     // Spacecraft / SpacecraftFile
-    QStringList stationClasses;           // StationClass
+    QVector<NamedFile> planetarySystems; // PlanetarySystem / PlanetarySystemFile
+    QVector<NamedFile> vesselClasses;    // Spacecraft / SpacecraftFile
+    QStringList stationClasses;          // StationClass
     QVector<StationClassRow> stationClassTable;
 };
 

@@ -10,7 +10,8 @@
 #include <optional>
 
 // The two trees in which the user picks a dock or a landing pad, held as data: nodes in
-// insertion order, each with its text, its image (node kind) and its parent.
+// insertion order, each with its text, its image (node kind) and its parent. A node is always
+// added after its parent, so a parent's index is below its children's.
 enum PlaceImage {
     PlanetImage = 1,
     MoonImage = 2,
@@ -35,8 +36,9 @@ public:
     void clear();
     // Adds a node at top level (parent -1) or under `parent`; returns its index.
     int add(int parent, const QString& text, int image);
-    // Removes one node that has no children; later nodes move down by one.
-    void removeLeaf(int index);
+    // Removes every node of one kind together with its descendants, as a tree view removes a
+    // node; the other nodes keep their order and move down.
+    void removeImage(int image);
     QVector<int> children(int index) const;
     int root(int index) const;
     qsizetype size() const { return nodes.size(); }
@@ -53,7 +55,8 @@ void BaseTreeUpdate(PlaceTree& tree, const QStringList& bodies, const QStringLis
 void StationDockTreeUpdate(PlaceTree& tree, const Scenario& doc);
 void BasePadTreeUpdate(PlaceTree& tree, const Scenario& doc);
 
-// What a double click on a free dock or pad sets in the ship editor.
+// What a double click on a free dock or pad sets in the ship editor: nothing unless the node is
+// a dock (pad) without an occupant under it.
 struct PlaceLabels
 {
     QString planet;

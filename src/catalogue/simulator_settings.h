@@ -13,8 +13,9 @@
 
 inline const QString kSettingsFileName = QStringLiteral("vex.cfg");
 inline const QString kSimulatorConfigName = QStringLiteral("corvane.cfg");
-inline const QString kFolderNotLocatedWarning = QStringLiteral(
-    "The Corvane folder was not correctly located. You must locate it using the folder search in the menu Tools.");
+inline const QString kFolderNotLocatedWarning =
+    QStringLiteral("The Corvane folder was not correctly located. You must locate it using the folder search "
+                   "in the menu Tools.");
 
 // First line of vex.cfg in `progDir` after ClearComments; nullopt when the file is missing,
 // unreadable or empty.
@@ -29,13 +30,19 @@ bool isSimulatorFolder(const QString& folder);
 // The candidate file the folder dialog checks for a folder: no doubled separator for a root.
 QString simulatorConfigCandidate(const QString& folder);
 
+// ProgDir and HelpDir: the folder the editor was started in, with a trailing separator. The
+// settings file lives there; a relative folder in it is taken from there.
+void setStartFolders(FolderValues& folders, const QString& startFolder);
+
 // Shows the folder search dialog modally and returns when it is closed. The dialog writes the
 // settings file itself when the user validates a folder.
 using FolderSearchDialog = std::function<void()>;
 
 // Reads vex.cfg and proves the simulator folder; when that fails, runs the dialog and reads the
 // settings again. Sets VexDir (unchanged when nothing could be established) and returns whether
-// a settings file was read.
+// a settings file was read. A relative folder in vex.cfg is taken from ProgDir, so VexDir is
+// always a full path. The process working folder is neither read nor changed: every later step
+// takes its folder from VexDir.
 bool CorvaneFolderLocation(FolderValues& folders, const FolderSearchDialog& dialog);
 
 struct SimulatorConfig
@@ -49,3 +56,20 @@ struct SimulatorConfig
 // case-sensitive, the last occurrence wins. nullopt when the file cannot be read or a key's
 // field is too short to cut.
 std::optional<SimulatorConfig> readSimulatorConfig(const QString& vexDir);
+
+// CfgDir and ScnDir: VexDir followed by ConfigDir and by ScenarioDir, each with a trailing
+// separator (a missing key leaves the simulator folder itself).
+void formConfigurationFolders(FolderValues& folders);
+
+// The load handler from the settings file to the configuration folder: CorvaneFolderLocation,
+// corvane.cfg, CfgDir and ScnDir, then vex.cfg rewritten with VexDir.
+struct SimulatorLocation
+{
+    // false: the window shows kFolderNotLocatedWarning and keeps Open and Delete disabled. Also
+    // false when the configuration folder named by corvane.cfg does not exist.
+    bool located = false;
+    // The rewrite of vex.cfg (only tried once corvane.cfg was read). A failure is the user's to
+    // see, with its path and reason; it does not stop the start.
+    std::optional<WriteResult> settingsWrite;
+};
+SimulatorLocation locateSimulator(FolderValues& folders, const FolderSearchDialog& dialog);

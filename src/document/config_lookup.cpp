@@ -3,21 +3,28 @@
 #include "text_file.h"
 #include "text_primitives.h"
 
-QString GetData(const QString& FileName, const QString& Flag, ScanLog& log)
+std::optional<QString> lastKeyedItem(const QStringList& lines, const QString& Flag)
 {
-    QString result = kNoData;
-    const auto fields = readTextFields(FileName);
-    if (!fields) {
-        log.addFileFailure(FileName);
-        return result;
-    }
-    for (QString item : *fields) {
-        item = trimBlanks(item);
-        ClearComments(item);
-        if (item.left(Flag.size()).compare(Flag, Qt::CaseInsensitive) == 0)
-            result = item;
+    std::optional<QString> result;
+    for (const QString& line : lines) {
+        for (QString item : splitFields(line)) {
+            item = trimBlanks(item);
+            ClearComments(item);
+            if (QStringView(item).left(Flag.size()).compare(Flag, Qt::CaseInsensitive) == 0)
+                result = item;
+        }
     }
     return result;
+}
+
+QString GetData(const QString& FileName, const QString& Flag, ScanLog& log)
+{
+    const auto lines = readTextLines(FileName);
+    if (!lines) {
+        log.addFileFailure(FileName);
+        return kNoData;
+    }
+    return lastKeyedItem(*lines, Flag).value_or(kNoData);
 }
 
 namespace {

@@ -6,10 +6,15 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
 // Keyed look-up of one statement in a configuration or scenario file: the whole last item
 // whose first characters equal the key without regard to case ('Mass = 5.97e24' for "Mass"),
 // or "No Data". A file that cannot be read is logged and answers what was found so far.
 QString GetData(const QString& FileName, const QString& Flag, ScanLog& log);
+
+// GetData's look-up over lines already read: the last matching item, std::nullopt when none.
+std::optional<QString> lastKeyedItem(const QStringList& lines, const QString& Flag);
 
 // The text GetData answers when nothing matched.
 inline const QString kNoData = QStringLiteral("No Data");

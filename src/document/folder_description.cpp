@@ -4,19 +4,30 @@
 #include "text_file.h"
 #include "text_primitives.h"
 
+DescriptionBlock descriptionBlock(const QStringList& lines)
+{
+    DescriptionBlock block;
+    if (lines.isEmpty() || trimBlanks(lines.first()).toUpper() != u"BEGIN_DESC")
+        return block;
+    qsizetype i = 1;
+    for (; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (trimBlanks(line).toUpper() == u"END_DESC") {
+            block.closed = true;
+            ++i;
+            break;
+        }
+        block.text += line;
+        block.text += QStringLiteral("\r\n");
+    }
+    block.nextLine = i;
+    return block;
+}
+
 QString readDescriptionBlock(const QString& path)
 {
     const auto lines = readTextLines(path);
-    if (!lines || lines->isEmpty() || trimBlanks(lines->first()).toUpper() != u"BEGIN_DESC")
-        return {};
-    QString description;
-    for (qsizetype i = 1; i < lines->size(); ++i) {
-        const QString& line = lines->at(i);
-        if (trimBlanks(line).toUpper() == u"END_DESC")
-            break;
-        description += line + QStringLiteral("\r\n");
-    }
-    return description;
+    return lines ? descriptionBlock(*lines).text : QString();
 }
 
 WriteResult writeFolderDescription(const QString& folder, const QString& text)

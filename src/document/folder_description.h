@@ -3,12 +3,23 @@
 #include "safe_write.h"
 
 #include <QString>
+#include <QStringList>
 
 // Descriptions kept at the top of a file between a first line "BEGIN_DESC" and the next line
 // "END_DESC" (each compared trimmed, any letter case): folder descriptions ("description.txt")
 // and the description of a scenario file.
 
 inline const QString kFolderDescriptionFile = QStringLiteral("description.txt");
+
+struct DescriptionBlock
+{
+    QString text;           // the lines strictly between the markers, each followed by CR LF
+    qsizetype nextLine = 0; // first line after the block (0 when there is no block)
+    bool closed = false;    // whether END_DESC was found; without it the block runs to the end
+};
+
+// The description block at the top of `lines`.
+DescriptionBlock descriptionBlock(const QStringList& lines);
 
 // The lines strictly between the markers, unchanged, each followed by CR LF. Empty when the
 // file is missing or unreadable or its first line is not "BEGIN_DESC"; a file without

@@ -13,6 +13,11 @@ void ScanLog::addFileFailure(const QString& path)
 
 void ScanLog::addRawFailure(const QString& text)
 {
-    LogMessage += QStringLiteral("Can not open the file ") + text;
+    addEntry(QStringLiteral("Can not open the file ") + text);
+}
+
+void ScanLog::addEntry(const QString& text)
+{
+    LogMessage += text;
     LogError = true;
 }

@@ -16,4 +16,7 @@ struct ScanLog
     // Appends "Can not open the file " + text exactly as given (the scenario reader's own
     // entries end without the point).
     void addRawFailure(const QString& text);
+    // Appends a complete entry of the reader's own (a value it had to replace, a block it had to
+    // close), which is no failure to open a file.
+    void addEntry(const QString& text);
 };

@@ -14,7 +14,8 @@ public:
 
     // The file names its planetary system (after the start date has been read). The host
     // selects the system in its catalogue and applies it when it is not the one applied last,
-    // which may empty the document (the reader fills it again afterwards).
+    // which may empty the tables, the name lists, the focus ship and the description (the reader
+    // fills them again afterwards). The start date and the scan log must be left as they are.
     virtual void planetarySystemNamed(Scenario& doc, const QString& name);
     // The description has been read: the bases of the system are rebuilt.
     virtual void descriptionRead(Scenario& doc);
@@ -31,6 +32,9 @@ public:
 // Reads the scenario file at `path` into `doc`, replacing its content. Never throws and never
 // stops on bad input: every failure is logged in doc.scanLog.
 void TabSettings(const QString& path, Scenario& doc, ScenarioReaderHost& host);
+
+// The start date taken when the file has no usable Date statement: 2000-01-01 12:00.
+inline constexpr double kFallbackStartMjd = 51544.5;
 
 // The warning the editor shows at the end of a read when the scan log holds entries, and the
 // text of the error log window otherwise.

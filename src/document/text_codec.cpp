@@ -5,11 +5,13 @@
 namespace {
 
 // Characters of bytes 0x80..0x9F; the undefined bytes map to the C1 control of the same value.
+// clang-format off
 constexpr std::array<char16_t, 32> kHighTable = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// clang-format on
 
 char encodeChar(char16_t c)
 {
@@ -28,11 +30,10 @@ QString decodeWindows1252(const QByteArray& bytes)
 {
     QString text;
     text.resize(bytes.size());
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kHighTable[b - 0x80]) : QChar(b);
-    }
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = (in[i] >= 0x80 && in[i] <= 0x9F) ? kHighTable[in[i] - 0x80] : char16_t(in[i]);
     return text;
 }
 
@@ -40,7 +41,9 @@ QByteArray encodeWindows1252(const QString& text)
 {
     QByteArray bytes;
     bytes.resize(text.size());
+    char* out = bytes.data();
+    const auto* in = reinterpret_cast<const char16_t*>(text.constData());
     for (qsizetype i = 0; i < text.size(); ++i)
-        bytes[i] = encodeChar(text[i].unicode());
+        out[i] = encodeChar(in[i]);
     return bytes;
 }

@@ -10,12 +10,13 @@ QStringList splitLines(const QString& text)
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
+    const auto* data = reinterpret_cast<const char16_t*>(text.constData());
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
+        const char16_t c = data[i];
         if (c != u'\r' && c != u'\n')
             continue;
         lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+        if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }

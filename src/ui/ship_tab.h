@@ -1,9 +1,18 @@
 #pragma once
 
+#include "editing/ship_editing.h"
 #include "editing/user_message.h"
 #include "editing/workspace.h"
 
 #include <QWidget>
+
+class PlaceTreeView;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSlider;
 
 // The "Ship list" tab: every control of the ship editor, bound to the ship form of the
 // workspace, with the dock and landing trees. The tab shows the workspace (refresh) and hands
@@ -22,6 +31,64 @@ signals:
     void shipsChanged();
 
 private:
+    struct Level
+    {
+        QSlider* slider = nullptr;
+        QLabel* readOut = nullptr;
+    };
+
+    QWidget* buildHeading();
+    QWidget* buildStatusFrame();
+    QWidget* buildEngineFrame();
+    QWidget* buildActionFrame();
+    QGroupBox* buildLandedFrame();
+    QGroupBox* buildDockedFrame();
+    QGroupBox* buildOrbitingFrame();
+    QGroupBox* vectorFrame(const QString& title, const QString& prefix, QString ShipForm::*x,
+                           QString ShipForm::*y, QString ShipForm::*z);
+    QLineEdit* formBox(const QString& name, QString ShipForm::*field, const QString& toolTip = {});
+    QRadioButton* statusOption(const QString& name, const QString& caption, const QString& toolTip,
+                               ShipStatusOption option);
+    Level level(const QString& name, int minimum, int maximum, const QString& toolTip, ShipSlider slider);
+    void connectControls();
+    void showLevels();
+
+    void shipActivated(int index);
+    void statusClicked(ShipStatusOption option);
+    void validateClicked();
+    void addClicked();
+    void deleteClicked();
+    void dockDoubleClicked(int node);
+    void padDoubleClicked(int node);
+
     Workspace& ws_;
     UserDialogs& dialogs_;
+
+    QComboBox* shipName_ = nullptr;
+    QLabel* shipIndex_ = nullptr;
+    QLabel* shipClass_ = nullptr;
+    QComboBox* spacecraft_ = nullptr;
+    QVector<std::pair<QRadioButton*, ShipStatusOption>> options_;
+    Level fuel_;
+    Level mainEngine_;
+    Level hoverEngine_;
+
+    QGroupBox* landed_ = nullptr;
+    PlaceTreeView* landingTree_ = nullptr;
+    QLabel* landedPlanet_ = nullptr;
+    QLabel* landedBase_ = nullptr;
+    QLabel* landedPad_ = nullptr;
+
+    QGroupBox* docked_ = nullptr;
+    PlaceTreeView* dockedTree_ = nullptr;
+    QLabel* dockedPlanet_ = nullptr;
+    QLabel* dockedStation_ = nullptr;
+    QLabel* dockedPort_ = nullptr;
+
+    QGroupBox* orbiting_ = nullptr;
+    QLabel* orbitingPlanet_ = nullptr;
+    QComboBox* orbitingRef_ = nullptr;
+
+    // The text boxes that edit one text field of the form each.
+    QVector<std::pair<QLineEdit*, QString ShipForm::*>> boxes_;
 };

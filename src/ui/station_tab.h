@@ -5,6 +5,12 @@
 
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+
 // The "Orbital station list" tab: every control of the station editor, bound to the station
 // form of the workspace. The tab shows the workspace (refresh) and hands every action to the
 // functions of src/editing.
@@ -21,7 +27,37 @@ signals:
     // A station was validated or deleted: the ship tab's trees and display may have changed.
     void stationsChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void buildControls();
+    QWidget* buildOrbitFrame();
+    QWidget* buildRightColumn();
+    void connectControls();
+    QLineEdit* formBox(const QString& name, QString StationForm::*field, const QString& toolTip);
+
+    void stationActivated(int index);
+    void validateClicked();
+    void deleteClicked();
+    void addClicked();
+    void classRotationClicked(bool ticked);
+    void epochDateChanged(const QDate& date);
+
     Workspace& ws_;
     UserDialogs& dialogs_;
+
+    QComboBox* stationName_ = nullptr;
+    QLabel* stationIndex_ = nullptr;
+    QLabel* refPlanet_ = nullptr;
+    QComboBox* stationRef_ = nullptr;
+    QLabel* className_ = nullptr;
+    QComboBox* stationClass_ = nullptr;
+    QLineEdit* rotationFrequency_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QDateEdit* epochDate_ = nullptr;
+    QComboBox* epochHour_ = nullptr;
+    QComboBox* epochMinute_ = nullptr;
+    // The text boxes that edit one text field of the form each.
+    QVector<std::pair<QLineEdit*, QString StationForm::*>> boxes_;
 };

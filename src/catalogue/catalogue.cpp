@@ -1,0 +1,122 @@
+#include "catalogue.h"
+
+#include "document/config_lookup.h"
+#include "document/file_paths.h"
+#include "document/text_file.h"
+#include "document/text_primitives.h"
+
+#include <QDir>
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+QVector<NamedFile> namedFiles(const FindDataResult& found)
+{
+    // Each value keeps the file it was read from: a file with two Name lines gives two entries
+    // of that file instead of shifting every later name onto the wrong file.
+    QVector<NamedFile> result;
+    result.reserve(found.values.size());
+    for (const FoundValue& value : found.values)
+        result.append({value.value, value.file});
+    return result;
+}
+
+// A vessel class file is listed once per ClassName line and read again for each listing, so a
+// file with the lines 'ClassName = Shuttle' and 'ClassName = Shuttle B' would give both names
+// twice: each file gives the names of one reading.
+QVector<NamedFile> namedFilesReadOnce(const FindDataResult& found)
+{
+    QHash<QString, qsizetype> listings;
+    for (const QString& file : found.files)
+        ++listings[file];
+    QHash<QString, qsizetype> values;
+    for (const FoundValue& value : found.values)
+        ++values[value.file];
+    QHash<QString, qsizetype> taken;
+    QVector<NamedFile> result;
+    for (const FoundValue& value : found.values) {
+        if (taken[value.file]++ < values[value.file] / listings[value.file])
+            result.append({value.value, value.file});
+    }
+    return result;
+}
+
+QString withoutExtension(const QString& file)
+{
+    return leftChars(file, file.size() - 4);
+}
+
+} // namespace
+
+QStringList configurationFiles(const QString& folder)
+{
+    QStringList files =
+        QDir(resolvePath(folder)).entryList({QStringLiteral("*.cfg")}, QDir::Files, QDir::Unsorted);
+    std::sort(files.begin(), files.end(), [](const QString& a, const QString& b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return files;
+}
+
+Catalogue buildCatalogue(const QString& cfgDir, ScanLog& log)
+{
+    Catalogue catalogue;
+    const QStringList files = configurationFiles(cfgDir);
+
+    catalogue.planetarySystems =
+        namedFiles(FindData(cfgDir, files, QStringLiteral("Star1"), QStringLiteral("Name"), log));
+    catalogue.vesselClasses = namedFilesReadOnce(
+        FindData(cfgDir, files, QStringLiteral("ClassName"), QStringLiteral("ClassName"), log));
+
+    const FindDataResult stations =
+        FindData(cfgDir, files, QStringLiteral("BEGIN_DOCKLIST"), QStringLiteral("Meshname"), log);
+    for (const QString& file : stations.files)
+        catalogue.stationClasses.append(withoutExtension(file));
+    catalogue.stationClassTable = StationDockScan(cfgDir, stations.files, log);
+    return catalogue;
+}
+
+QVector<StationClassRow> StationDockScan(const QString& cfgDir, const QStringList& classFiles, ScanLog& log)
+{
+    QVector<StationClassRow> table;
+    table.reserve(classFiles.size());
+    for (const QString& file : classFiles) {
+        StationClassRow row{withoutExtension(file), -1};
+        const QString path = joinPath(cfgDir, file);
+        const auto lines = readTextLines(path);
+        if (!lines) {
+            log.addFileFailure(path);
+            table.append(row);
+            continue;
+        }
+        // Every line after BEGIN_DOCKLIST counts, the END_DOCKLIST line included, hence the
+        // final minus one. A second list adds its lines and its end line as well.
+        int count = 0;
+        int inList = 0;
+        for (const QString& line : *lines) {
+            count += inList;
+            const QString key = trimBlanks(line).toUpper();
+            if (key == u"BEGIN_DOCKLIST")
+                inList = 1;
+            if (key == u"END_DOCKLIST")
+                inList = 0;
+        }
+        row.DockCount = count - 1;
+        table.append(row);
+    }
+    return table;
+}
+
+int StationDockNumberDisplay(const QVector<StationClassRow>& table, const QString& sn)
+{
+    const QString wanted = trimBlanks(sn).toUpper();
+    int docks = 0;
+    for (const StationClassRow& row : table) {
+        if (trimBlanks(row.Name).toUpper() == wanted)
+            docks = row.DockCount;
+    }
+    return docks;
+}

@@ -1,0 +1,127 @@
+#include "simulator_settings.h"
+
+#include "document/file_paths.h"
+#include "document/text_file.h"
+#include "document/text_primitives.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// A folder written in vex.cfg relative to the start-up folder ("..\Corvane").
+QString fullFolderPath(const QString& base, const QString& folder)
+{
+    return QDir::isRelativePath(toSlashes(folder)) ? QDir::cleanPath(joinPath(base, folder)) : folder;
+}
+
+bool isFolder(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(resolvePath(path)).isDir();
+}
+
+} // namespace
+
+void setStartFolders(FolderValues& folders, const QString& startFolder)
+{
+    folders.ProgDir = withTrailingSeparator(startFolder);
+    folders.HelpDir = folders.ProgDir;
+}
+
+std::optional<QString> readSettingsFile(const QString& progDir)
+{
+    const auto lines = readTextLines(joinPath(progDir, kSettingsFileName));
+    if (!lines || lines->isEmpty())
+        return std::nullopt;
+    QString first = lines->first();
+    ClearComments(first);
+    if (first.isEmpty())
+        return std::nullopt;
+    return first;
+}
+
+WriteResult writeSettingsFile(const QString& folder, const QString& vexDir)
+{
+    return writeTextFileSafely(joinPath(folder, kSettingsFileName), {vexDir});
+}
+
+QString simulatorConfigCandidate(const QString& folder)
+{
+    return joinPath(folder, kSimulatorConfigName);
+}
+
+bool isSimulatorFolder(const QString& folder)
+{
+    if (folder.isEmpty())
+        return false;
+    const QString path = resolvePath(simulatorConfigCandidate(folder));
+    const QFileInfo info(path);
+    if (!info.isFile() || info.fileName().compare(kSimulatorConfigName, Qt::CaseInsensitive) != 0)
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+bool CorvaneFolderLocation(FolderValues& folders, const FolderSearchDialog& dialog)
+{
+    if (const auto stored = readSettingsFile(folders.ProgDir)) {
+        folders.VexDir = fullFolderPath(folders.ProgDir, *stored);
+        if (isSimulatorFolder(folders.VexDir))
+            return true;
+    }
+    if (dialog)
+        dialog();
+    const auto stored = readSettingsFile(folders.HelpDir);
+    if (!stored)
+        return false;
+    folders.VexDir = fullFolderPath(folders.HelpDir, *stored);
+    return true;
+}
+
+std::optional<SimulatorConfig> readSimulatorConfig(const QString& vexDir)
+{
+    if (vexDir.isEmpty())
+        return std::nullopt;
+    const auto fields = readTextFields(simulatorConfigCandidate(vexDir));
+    if (!fields)
+        return std::nullopt;
+    // 'ConfigDir = .\Config\' loses the key, " = " and the point: "\Config\" is appended to the
+    // simulator folder. A field too short for that cut is a broken file, not an empty value.
+    SimulatorConfig config;
+    for (QString field : *fields) {
+        ClearComments(field);
+        if (field.startsWith(u"ConfigDir")) {
+            if (field.size() < 13)
+                return std::nullopt;
+            config.ConfigDir = field.mid(13);
+        }
+        if (field.startsWith(u"ScenarioDir")) {
+            if (field.size() < 15)
+                return std::nullopt;
+            config.ScenarioDir = field.mid(15);
+        }
+    }
+    return config;
+}
+
+void formConfigurationFolders(FolderValues& folders)
+{
+    folders.CfgDir = withTrailingSeparator(joinPath(folders.VexDir, folders.ConfigDir));
+    folders.ScnDir = folders.scenarioRoot();
+}
+
+SimulatorLocation locateSimulator(FolderValues& folders, const FolderSearchDialog& dialog)
+{
+    SimulatorLocation result;
+    CorvaneFolderLocation(folders, dialog);
+    const auto config = readSimulatorConfig(folders.VexDir);
+    if (!config)
+        return result;
+    folders.ConfigDir = config->ConfigDir;
+    folders.ScenarioDir = config->ScenarioDir;
+    formConfigurationFolders(folders);
+    result.settingsWrite = writeSettingsFile(folders.ProgDir, folders.VexDir);
+    result.located = isFolder(folders.CfgDir);
+    return result;
+}

@@ -1,0 +1,38 @@
+#include "scenario_line.h"
+
+#include "text_primitives.h"
+
+ScenarioLine::ScenarioLine(const QString& line) : raw(line), cleaned(line)
+{
+    ClearComments(cleaned);
+    trimmed = trimBlanks(cleaned);
+}
+
+bool ScenarioLine::isBlockLine() const
+{
+    return !raw.startsWith(u' ') && !trimmed.isEmpty() && !is(u"END") && !is(u"END_STATIONS") &&
+           !is(u"END_SHIPS");
+}
+
+std::optional<QString> lastChars(const QString& text, qsizetype n)
+{
+    if (n < 0)
+        return std::nullopt;
+    return rightChars(text, n);
+}
+
+std::optional<std::pair<QString, QString>> splitAtFirst(const QString& text, QChar separator)
+{
+    const qsizetype at = text.indexOf(separator);
+    if (at < 0)
+        return std::nullopt;
+    return std::pair{text.left(at), text.mid(at + 1)};
+}
+
+QString cutValueKeepingBlank(QString& rest)
+{
+    const qsizetype blank = rest.indexOf(u' ');
+    const QString value = rest.left(blank + 1);
+    rest = trimBlanks(QStringView(rest).mid(blank + 1));
+    return value;
+}

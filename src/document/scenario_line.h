@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+// One line of a scenario file as the station and ship steps of the reader look at it.
+struct ScenarioLine
+{
+    explicit ScenarioLine(const QString& line);
+
+    const QString& raw; // as read, indentation and comment included
+    QString cleaned;    // after ClearComments
+    QString trimmed;    // cleaned without leading and trailing blanks
+
+    // Keyword tests on the trimmed line, without regard to case.
+    bool is(QStringView keyword) const { return trimmed.compare(keyword, Qt::CaseInsensitive) == 0; }
+    bool startsWith(QStringView keyword) const { return trimmed.startsWith(keyword, Qt::CaseInsensitive); }
+
+    // A line that opens a station or ship block ('Gateway:Ringstation'): not indented in the
+    // file, not empty once the comment is removed, and no closing line. Trailing blanks and a
+    // trailing comment do not matter.
+    bool isBlockLine() const;
+};
+
+// The last n characters of a text; std::nullopt when n is negative (the statement is too short
+// to hold the value its keyword announces, as 'REF' alone).
+std::optional<QString> lastChars(const QString& text, qsizetype n);
+
+// The parts before and after the first `separator`; std::nullopt when it does not occur.
+std::optional<std::pair<QString, QString>> splitAtFirst(const QString& text, QChar separator);
+
+// Cuts the first value off a list of values separated by blanks, as the station statements
+// are read: the value keeps the blank that ends it ('6.7E6 '), and `rest` becomes the text
+// after that blank with its own blanks trimmed. Without a blank the value is empty and `rest`
+// is only trimmed.
+QString cutValueKeepingBlank(QString& rest);

@@ -1,0 +1,288 @@
+#include "scenario_reader.h"
+
+#include "config_lookup.h"
+#include "dates.h"
+#include "folder_description.h"
+#include "scenario_line.h"
+#include "ship_statements.h"
+#include "station_statements.h"
+#include "text_file.h"
+#include "text_primitives.h"
+
+#include <optional>
+
+void ScenarioReaderHost::planetarySystemNamed(Scenario&, const QString&)
+{
+}
+void ScenarioReaderHost::descriptionRead(Scenario&)
+{
+}
+void ScenarioReaderHost::stationTabReset(Scenario&)
+{
+}
+void ScenarioReaderHost::stationsRead(Scenario&)
+{
+}
+void ScenarioReaderHost::shipsRead(Scenario&)
+{
+}
+
+namespace {
+
+// The two block sections of a scenario file.
+struct Section
+{
+    QStringView begin;
+    QStringView end;
+};
+constexpr Section kStations{u"BEGIN_STATIONS", u"END_STATIONS"};
+constexpr Section kShips{u"BEGIN_SHIPS", u"END_SHIPS"};
+
+// The file as the steps see it: its lines, and where the lines after the description start
+// (a description line reading 'BEGIN_SHIPS' or 'Date ...' belongs to the description only).
+struct ScenarioText
+{
+    QStringList lines;
+    qsizetype bodyStart = 0;
+};
+
+// The lines of every BEGIN_x .. END_x section of the body; std::nullopt when there is none.
+std::optional<QStringList> sectionLines(const ScenarioText& file, QStringView begin, QStringView end)
+{
+    std::optional<QStringList> section;
+    bool inside = false;
+    for (qsizetype i = file.bodyStart; i < file.lines.size(); ++i) {
+        const ScenarioLine line(file.lines[i]);
+        if (inside && line.is(end)) {
+            inside = false;
+        } else if (inside) {
+            section->append(file.lines[i]);
+        } else if (line.is(begin)) {
+            inside = true;
+            if (!section)
+                section.emplace();
+        }
+    }
+    return section;
+}
+
+// A statement of the environment or focus section, looked up in that section when the file has
+// one (the last match wins) and in the whole file otherwise, as older files may hold it anywhere.
+std::optional<QString> environmentItem(const ScenarioText& file, Section section, const QString& key)
+{
+    const auto lines = sectionLines(file, section.begin, section.end);
+    return lastKeyedItem(lines ? *lines : file.lines, key);
+}
+
+// 'Date MJD 51544.5', 'Date JD 2451545.0' or 'Date JE 2000.0' as an MJD; std::nullopt when the
+// statement is missing or too short to hold a number.
+std::optional<double> startMjd(const std::optional<QString>& statement)
+{
+    if (!statement)
+        return std::nullopt;
+    const QString date = trimBlanks(*statement);
+    if (date.size() < 9)
+        return std::nullopt;
+    const QString kind = trimBlanks(QStringView(date).mid(5, 3));
+    const double number = numericValue(trimBlanks(QStringView(date).mid(8)));
+    if (kind == u"JD")
+        return number - 2400000.5;
+    if (kind == u"JE")
+        return (number - 2000.0) * 365.25 + 51544.5;
+    return number;
+}
+
+void readEnvironment(const QString& path, const std::optional<ScenarioText>& file, Scenario& doc,
+                     ScenarioReaderHost& host)
+{
+    constexpr Section environment{u"BEGIN_ENVIRONMENT", u"END_ENVIRONMENT"};
+    auto item = [&](Section section, const QString& key) -> std::optional<QString> {
+        if (file)
+            return environmentItem(*file, section, key);
+        doc.scanLog.addFileFailure(path);
+        return std::nullopt;
+    };
+
+    const auto mjd = startMjd(item(environment, QStringLiteral("Date")));
+    if (!mjd) {
+        doc.scanLog.addEntry(QStringLiteral("The file ") + path +
+                             QStringLiteral(" has no readable Date statement; the start date is set to "
+                                            "2000-01-01 12:00. "));
+    }
+    doc.julianDate = mjd.value_or(kFallbackStartMjd) - kMjdOffset;
+    const DayTime start = splitDayNumber(doc.julianDate);
+    doc.startDate = start.date;
+    doc.startHour = start.hour;
+    doc.startMinute = start.minute;
+
+    QString system = item(environment, QStringLiteral("System")).value_or(kNoData);
+    system = rightChars(system, system.size() - 7);
+    ClearComments(system);
+    doc.planetarySystem = trimBlanks(system);
+    host.planetarySystemNamed(doc, doc.planetarySystem);
+
+    const auto focus = item({u"BEGIN_FOCUS", u"END_FOCUS"}, QStringLiteral("Ship"));
+    doc.shipFocus = focus ? trimBlanks(rightChars(*focus, focus->size() - 4)) : QString();
+}
+
+void readDescription(const QString& path, std::optional<ScenarioText>& file, Scenario& doc)
+{
+    if (!file) {
+        doc.description.clear();
+        doc.scanLog.addRawFailure(path);
+        return;
+    }
+    const DescriptionBlock block = descriptionBlock(file->lines);
+    doc.description = block.text;
+    file->bodyStart = block.nextLine;
+    if (block.nextLine > 0 && !block.closed)
+        doc.scanLog.addEntry(
+            QStringLiteral("The description of the file ") + path +
+            QStringLiteral(" has no END_DESC line; the whole file is read as description. "));
+}
+
+struct BlockCount
+{
+    qsizetype count = 0;    // lines that directly follow the section's opening line or an END
+    QStringList blockLines; // the line that opens each block, trimmed ('Shuttle:Falcon')
+};
+
+// Counts the blocks of every section of the kind. The count sizes the table, so it errs on the
+// large side: an END followed by an empty line counts that line.
+BlockCount countBlocks(const ScenarioText& file, Section section)
+{
+    BlockCount result;
+    bool inSection = false;
+    bool expectBlock = false;
+    bool expectBlockLine = false;
+    for (qsizetype i = file.bodyStart; i < file.lines.size(); ++i) {
+        const ScenarioLine line(file.lines[i]);
+        if (line.is(section.end))
+            inSection = false;
+        if (inSection && expectBlock)
+            ++result.count;
+        expectBlock = false;
+        if (inSection && expectBlockLine && line.isBlockLine()) {
+            result.blockLines.append(line.trimmed);
+            expectBlockLine = false;
+        }
+        if (line.is(section.begin))
+            inSection = expectBlock = expectBlockLine = true;
+        if (line.is(u"END"))
+            expectBlock = expectBlockLine = true;
+    }
+    return result;
+}
+
+// Reads the block lines of the first section of the kind into `table`, which has count + 1
+// rows. Row r is named by its block line; END closes it and blanks the next row. An END that
+// closes a block without block line only blanks its row again, so that entry i of the name
+// list always names row i. Returns false when the section breaks off: a malformed statement,
+// the next section or the end of the file before its closing line, or more blocks than rows.
+template <typename Table, typename ReadBlockLine, typename ReadStatement>
+bool readBlocks(const ScenarioText& file, Section section, Table& table, QStringList& names,
+                void (Table::*blank)(qsizetype), ReadBlockLine readBlockLine, ReadStatement readStatement)
+{
+    qsizetype i = file.bodyStart;
+    while (i < file.lines.size() && !ScenarioLine(file.lines[i]).is(section.begin))
+        ++i;
+    qsizetype r = 0;
+    bool named = false;
+    for (++i; i < file.lines.size(); ++i) {
+        const ScenarioLine line(file.lines[i]);
+        if (line.is(u"END")) {
+            if (named && r + 1 >= table.rowCount())
+                return false;
+            if (named)
+                ++r;
+            named = false;
+            (table.*blank)(r);
+        } else if (line.is(section.end)) {
+            return true;
+        } else if (line.startsWith(u"BEGIN_")) {
+            return false;
+        } else if (!named && line.isBlockLine()) {
+            readBlockLine(line, table[r]);
+            names.append(table[r].Name);
+            named = true;
+        } else if (!readStatement(line, table[r], named)) {
+            return false;
+        }
+    }
+    return false;
+}
+
+bool readStations(const ScenarioText& file, qsizetype count, Scenario& doc)
+{
+    doc.stations.StationTableRedim(count);
+    doc.stations.StationTableBlanking(0);
+    return readBlocks(file, kStations, doc.stations, doc.stationNames, &StationTable::StationTableBlanking,
+                      readStationBlockLine, [&](const ScenarioLine& line, StationRow& row, bool) {
+                          return readStationStatement(line, row, doc.julianDate);
+                      });
+}
+
+// Ship lines that are no statement of the editor are kept as they stand, indentation and
+// comment included, and written back unchanged.
+bool readShips(const ScenarioText& file, qsizetype count, Scenario& doc)
+{
+    doc.ships.ShipTableRedim(count);
+    doc.ships.ShipTableBlanking(0);
+    return readBlocks(file, kShips, doc.ships, doc.shipNames, &ShipTable::ShipTableBlanking,
+                      readShipBlockLine, [](const ScenarioLine& line, ShipRow& row, bool named) {
+                          const ShipStatement read = readShipStatement(line, row);
+                          if (read == ShipStatement::Other && named) {
+                              if (!row.ExtraLines.isEmpty())
+                                  row.ExtraLines += QStringLiteral("\r\n");
+                              row.ExtraLines += line.raw;
+                          }
+                          return read != ShipStatement::Malformed;
+                      });
+}
+
+} // namespace
+
+void TabSettings(const QString& path, Scenario& doc, ScenarioReaderHost& host)
+{
+    doc.scanLog.reset();
+    std::optional<ScenarioText> file;
+    if (auto lines = readTextLines(path))
+        file = ScenarioText{std::move(*lines), 0};
+
+    readEnvironment(path, file, doc, host);
+    readDescription(path, file, doc);
+    host.descriptionRead(doc);
+
+    // Each step below ends at its first failure with one entry naming the file; what it read
+    // until then stays.
+    auto failed = [&] { doc.scanLog.addRawFailure(path); };
+    BlockCount stations;
+    BlockCount ships;
+    if (file) {
+        stations = countBlocks(*file, kStations);
+        ships = countBlocks(*file, kShips);
+    } else {
+        failed();
+        failed();
+    }
+
+    doc.possibleShipFocus = ships.blockLines;
+    doc.possibleShipFocusIndex = ships.blockLines.isEmpty() ? -1 : 0;
+
+    doc.stationNames.clear();
+    host.stationTabReset(doc);
+    if (stations.count == 0)
+        doc.stations.StationTableRedim(0);
+    else if (!readStations(*file, stations.count, doc))
+        failed();
+    doc.stationIndex = 0;
+    host.stationsRead(doc);
+
+    doc.shipNames.clear();
+    if (ships.count == 0)
+        doc.ships.ShipTableRedim(0);
+    else if (!readShips(*file, ships.count, doc))
+        failed();
+    doc.shipIndex = 0;
+    host.shipsRead(doc);
+}

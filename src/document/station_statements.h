@@ -1,0 +1,21 @@
+#pragma once
+
+#include "scenario_line.h"
+#include "scenario_model.h"
+
+// The statements of a station block:
+//   Gateway:Ringstation
+//     REF Earth
+//     EL_MJD 51544.5
+//     ELEMENTS 6778000 0.0005 51.6 10 20 30
+//     AROT 0 90 0
+//     ZROT_FREQ 0.01
+//   END
+
+// Name and class from the block line; a line without ":" names both.
+void readStationBlockLine(const ScenarioLine& line, StationRow& row);
+
+// Applies a statement line to the row; `julianDate` takes each epoch read (day number).
+// Lines that hold no station statement are ignored. False for a malformed statement, one too
+// short for its value ('REF' alone) or a frequency without its blank.
+bool readStationStatement(const ScenarioLine& line, StationRow& row, double& julianDate);

@@ -1,0 +1,420 @@
+#include "ship_editing.h"
+
+#include "catalogue/planetary_system.h"
+#include "document/text_primitives.h"
+#include "form_numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString kLanded = QStringLiteral("Landed");
+const QString kDocked = QStringLiteral("Docked");
+const QString kOrbiting = QStringLiteral("Orbiting");
+const QString kWarning = QStringLiteral("Warning");
+
+bool isStatus(const QString& cell, const QString& status)
+{
+    return trimBlanks(cell).compare(status, Qt::CaseInsensitive) == 0;
+}
+
+// The ship name of a focus candidate: "Aurora:Falcon" gives "Aurora"; a candidate without a
+// class (a block line without ":") is the name itself.
+QString candidateName(const QString& candidate)
+{
+    const qsizetype colon = candidate.indexOf(u':');
+    return colon < 0 ? candidate : candidate.left(colon);
+}
+
+void markOccupiedPlaces(Workspace& ws)
+{
+    StationDockTreeUpdate(ws.dockTree, ws.doc);
+    BasePadTreeUpdate(ws.landingTree, ws.doc);
+}
+
+// The fuel as stored and both engines at rest: each slider set, and its label rewritten as the
+// slider's change handler does.
+void showLevels(Workspace& ws, const ShipRow& row)
+{
+    shipSliderChanged(ws, ShipSlider::Fuel, sliderPosition(numericValue(row.Fuel), 0, 100));
+    shipSliderChanged(ws, ShipSlider::MainEngine, 0);
+    shipSliderChanged(ws, ShipSlider::HoverEngine, 0);
+}
+
+void showOrbitingValues(Workspace& ws, const ShipRow& row)
+{
+    ShipForm& form = ws.shipForm;
+    form.orbitingPlanet = row.Planet;
+    form.angularVelocity = shownNumber(row.Vrot);
+    form.rposX = shownNumber(row.RposX);
+    form.rposY = shownNumber(row.RposY);
+    form.rposZ = shownNumber(row.RposZ);
+    form.arotX = shownNumber(row.ArotX);
+    form.arotY = shownNumber(row.ArotY);
+    form.arotZ = shownNumber(row.ArotZ);
+    form.rvelX = shownNumber(row.RvelX);
+    form.rvelY = shownNumber(row.RvelY);
+    form.rvelZ = shownNumber(row.RvelZ);
+    shipSliderChanged(ws, ShipSlider::MainEngine, sliderPosition(numericValue(row.MainEngine), -100, 100));
+    shipSliderChanged(ws, ShipSlider::HoverEngine, sliderPosition(numericValue(row.HoverEngine), 0, 100));
+}
+
+void storeShipForm(const ShipForm& form, ShipRow& row)
+{
+    row.Name = form.name;
+    row.ClassName = form.shipClass;
+    switch (form.status) {
+    case ShipStatusOption::Landed:
+        row.Status = kLanded;
+        row.Planet = form.landedPlanet;
+        break;
+    case ShipStatusOption::Docked:
+        row.Status = kDocked;
+        row.Planet = form.dockedPlanet;
+        break;
+    case ShipStatusOption::Orbiting:
+        row.Status = kOrbiting;
+        row.Planet = form.orbitingPlanet;
+        break;
+    case ShipStatusOption::None:
+        break;
+    }
+    // The frames of the other statuses store what they last showed.
+    row.Base = form.landedBase;
+    row.DockStation = form.dockedStation;
+    row.Heading = form.landedHeading;
+    row.DockPort = form.dockedPort;
+    row.Pad = form.landedPad;
+    row.RposX = form.rposX;
+    row.RposY = form.rposY;
+    row.RposZ = form.rposZ;
+    row.RvelX = form.rvelX;
+    row.RvelY = form.rvelY;
+    row.RvelZ = form.rvelZ;
+    row.ArotX = form.arotX;
+    row.ArotY = form.arotY;
+    row.ArotZ = form.arotZ;
+    row.Vrot = form.angularVelocity;
+    row.Fuel = levelFromLabel(form.fuelLabel);
+    row.MainEngine = levelFromLabel(form.mainLabel);
+    row.HoverEngine = levelFromLabel(form.hoverLabel);
+}
+
+QStringList orbitingFailures(Workspace& ws)
+{
+    const ShipForm& form = ws.shipForm;
+    QStringList failures;
+    if (!IsANumber(form.angularVelocity))
+        failures << QStringLiteral("The angular velocity value is not correct.");
+    if (!IsANumber(form.rposX))
+        failures << QStringLiteral("The position relative to the reference on axis X is not correct.");
+    if (!IsANumber(form.rposY))
+        failures << QStringLiteral("The position relative to the reference on axis Y is not correct.");
+    if (!IsANumber(form.rposZ))
+        failures << QStringLiteral("The position relative to the reference on axis Z is not correct.");
+    if (!IsANumber(form.rvelX))
+        failures << QStringLiteral("The velocity relative to reference on axis X is not correct.");
+    if (!IsANumber(form.rvelY))
+        failures << QStringLiteral("The velocity relative to reference on axis Y is not correct.");
+    if (!IsANumber(form.rvelZ))
+        failures << QStringLiteral("The velocity relative to reference on axis Z is not correct.");
+    if (!isCorrectAngle(form.arotX))
+        failures << QStringLiteral("The object frame rotation angle orientation on axis X is not correct.");
+    if (!isCorrectAngle(form.arotY))
+        failures << QStringLiteral("The object frame rotation angle orientation on axis Y is not correct.");
+    if (!isCorrectAngle(form.arotZ))
+        failures << QStringLiteral("The object frame rotation angle orientation on axis Z is not correct.");
+
+    // The radius alone, without the atmosphere: a ship exactly on the surface is inside.
+    const double size = bodyRadius(ws.folders.CfgDir, trimBlanks(form.orbitingPlanet), ws.doc.scanLog);
+    const double distance =
+        std::hypot(numericValue(form.rposX), numericValue(form.rposY), numericValue(form.rposZ));
+    if (distance <= size)
+        failures << QStringLiteral(
+            "The ship is located inside the planet; adjust the position parameters relative to reference.");
+    return failures;
+}
+
+QStringList landedFailures(const ShipForm& form)
+{
+    QStringList failures;
+    if (form.landedBase.isEmpty())
+        failures << QStringLiteral("You must assign the ship to a base pad.");
+    if (form.shipClass.isEmpty())
+        failures << QStringLiteral("You must assign a class to the ship.");
+    if (form.landedHeading.isEmpty() || !IsANumber(form.landedHeading))
+        failures << QStringLiteral("You must must enter a correct heading.");
+    return failures;
+}
+
+QStringList dockedFailures(const ShipForm& form)
+{
+    QStringList failures;
+    if (form.dockedStation.isEmpty())
+        failures << QStringLiteral("You must assign the ship to a station dock.");
+    if (form.shipClass.isEmpty())
+        failures << QStringLiteral("You must assign a class to the ship.");
+    return failures;
+}
+
+} // namespace
+
+void ShipTabReset(Workspace& ws)
+{
+    ShipForm& form = ws.shipForm;
+    form.shipClass.clear();
+    form.status = ShipStatusOption::None;
+    form.fuelLabel.clear();
+    form.mainLabel.clear();
+    form.hoverLabel.clear();
+    form.landedPlanet.clear();
+    form.landedBase.clear();
+    form.landedPad.clear();
+    form.landedHeading.clear();
+    form.dockedPlanet.clear();
+    form.dockedStation.clear();
+    form.dockedPort.clear();
+    form.orbitingPlanet.clear();
+    form.angularVelocity.clear();
+    for (QString* box : {&form.rposX, &form.rposY, &form.rposZ, &form.rvelX, &form.rvelY, &form.rvelZ,
+                         &form.arotX, &form.arotY, &form.arotZ})
+        box->clear();
+}
+
+void ShipParameterDisplay(Workspace& ws)
+{
+    const int i = ws.doc.shipIndex;
+    if (i < 0 || i >= ws.doc.shipNames.size() || i >= ws.doc.ships.rowCount())
+        return;
+    const ShipRow& row = ws.doc.ships[i];
+    ShipForm& form = ws.shipForm;
+    form.name = ws.doc.shipNames[i];
+    form.shipClass = row.ClassName;
+    showLevels(ws, row);
+
+    // A landed or docked ship keeps the fuel it was stored with: showing it changes no cell.
+    if (isStatus(row.Status, kDocked)) {
+        shipStatusClicked(ws, ShipStatusOption::Docked);
+        form.dockedStation = row.DockStation;
+        form.dockedPort = row.DockPort;
+        form.dockedPlanet = row.Planet;
+    } else if (isStatus(row.Status, kLanded)) {
+        shipStatusClicked(ws, ShipStatusOption::Landed);
+        form.landedPlanet = row.Planet;
+        form.landedBase = row.Base;
+        form.landedPad = row.Pad;
+        form.landedHeading = row.Heading;
+    } else if (isStatus(row.Status, kOrbiting)) {
+        shipStatusClicked(ws, ShipStatusOption::Orbiting);
+        showOrbitingValues(ws, row);
+    } else {
+        form.status = ShipStatusOption::None;
+    }
+}
+
+void selectShip(Workspace& ws, int index)
+{
+    ws.doc.shipIndex = index;
+    ShipTabReset(ws);
+    ShipParameterDisplay(ws);
+}
+
+void shipStatusClicked(Workspace& ws, ShipStatusOption option)
+{
+    ShipForm& form = ws.shipForm;
+    form.status = option;
+    if (option == ShipStatusOption::Orbiting) {
+        form.engineLabelsEnabled = true;
+    } else if (option != ShipStatusOption::None) {
+        form.engineLabelsEnabled = false;
+        form.mainLabel = QStringLiteral("0");
+        form.hoverLabel = QStringLiteral("0");
+    }
+}
+
+void shipSliderChanged(Workspace& ws, ShipSlider slider, int position)
+{
+    ShipForm& form = ws.shipForm;
+    switch (slider) {
+    case ShipSlider::Fuel:
+        form.fuelSlider = position;
+        form.fuelLabel = sliderLabel(position);
+        break;
+    case ShipSlider::MainEngine:
+        form.mainSlider = position;
+        form.mainLabel = sliderLabel(position);
+        break;
+    case ShipSlider::HoverEngine:
+        form.hoverSlider = position;
+        form.hoverLabel = sliderLabel(position);
+        break;
+    }
+}
+
+QString sliderLabel(int position)
+{
+    return QString::number(position) + QStringLiteral(" %");
+}
+
+void changeShipClass(Workspace& ws)
+{
+    const int i = ws.shipForm.spacecraftIndex;
+    if (i >= 0 && i < ws.catalogue.vesselClasses.size())
+        ws.shipForm.shipClass = ws.catalogue.vesselClasses[i].name;
+}
+
+void changeShipPlanet(Workspace& ws)
+{
+    const int i = ws.shipForm.orbitingRefIndex;
+    if (i >= 0 && i < ws.bodies.size())
+        ws.shipForm.orbitingPlanet = ws.bodies[i];
+}
+
+void dockChosen(Workspace& ws, const PlaceLabels& labels)
+{
+    ws.shipForm.dockedPort = labels.number;
+    ws.shipForm.dockedStation = labels.place;
+    ws.shipForm.dockedPlanet = labels.planet;
+}
+
+void padChosen(Workspace& ws, const PlaceLabels& labels)
+{
+    ws.shipForm.landedPad = labels.number;
+    ws.shipForm.landedBase = labels.place;
+    ws.shipForm.landedPlanet = labels.planet;
+}
+
+QStringList shipValidationFailures(Workspace& ws)
+{
+    switch (ws.shipForm.status) {
+    case ShipStatusOption::Orbiting:
+        return orbitingFailures(ws);
+    case ShipStatusOption::Landed:
+        return landedFailures(ws.shipForm);
+    case ShipStatusOption::Docked:
+        return dockedFailures(ws.shipForm);
+    case ShipStatusOption::None:
+        break;
+    }
+    return {};
+}
+
+bool validateShip(Workspace& ws, UserDialogs& dialogs)
+{
+    const QStringList failures = shipValidationFailures(ws);
+    if (!failures.isEmpty()) {
+        dialogs.inform({kShipValidationTitle, failures.join(u'\r') + u'\r'});
+        return false;
+    }
+
+    Scenario& doc = ws.doc;
+    // With an empty list the typed name becomes entry 0 and row 0 its focus candidate, so the
+    // form must be stored in row 0.
+    const int r = doc.shipNames.isEmpty() ? 0 : doc.shipIndex;
+    if (r >= doc.ships.rowCount())
+        doc.ships.ShipTableRedimPreserve(r);
+    storeShipForm(ws.shipForm, doc.ships[r]);
+
+    rebuildShipList(ws);
+    selectShip(ws, r);
+    checkFocusShip(ws, dialogs);
+    markOccupiedPlaces(ws);
+    return true;
+}
+
+void rebuildShipList(Workspace& ws)
+{
+    Scenario& doc = ws.doc;
+    const qsizetype n = doc.shipNames.size();
+    const QString typed = ws.shipForm.name;
+    doc.shipNames.clear();
+    doc.possibleShipFocus.clear();
+    doc.possibleShipFocusIndex = -1;
+    const auto candidate = [&doc](qsizetype k) { return doc.ships[k].Name + u':' + doc.ships[k].ClassName; };
+    if (n > 0) {
+        for (qsizetype k = 0; k < n && k < doc.ships.rowCount(); ++k) {
+            doc.possibleShipFocus.append(candidate(k));
+            doc.shipNames.append(doc.ships[k].Name);
+        }
+    } else {
+        doc.shipNames.append(typed);
+        if (doc.ships.rowCount() > 0)
+            doc.possibleShipFocus.append(candidate(0));
+    }
+}
+
+void checkFocusShip(Workspace& ws, UserDialogs& dialogs)
+{
+    Scenario& doc = ws.doc;
+    if (doc.possibleShipFocus.isEmpty())
+        return;
+    const bool matched = std::any_of(doc.possibleShipFocus.cbegin(), doc.possibleShipFocus.cend(),
+                                     [&doc](const QString& c) { return candidateName(c) == doc.shipFocus; });
+    doc.possibleShipFocusIndex = 0;
+    if (matched)
+        return;
+    doc.shipFocus = candidateName(doc.possibleShipFocus.first());
+    dialogs.inform(
+        {kWarning,
+         QStringLiteral("As the user-controled ship was no longer valid in the scenario, it has been "
+                        "set to the first possible ship !"),
+         MessageButtons::Ok, MessageIcon::Information});
+}
+
+void addShip(Workspace& ws)
+{
+    Scenario& doc = ws.doc;
+    const qsizetype n = doc.shipNames.size();
+    doc.ships.ShipTableRedimPreserve(n + 1);
+    // A row kept from before (the copy of the last ship a deletion leaves behind) must not come
+    // back as the new ship with that ship's extra lines.
+    doc.ships[n] = ShipRow();
+    doc.shipNames.append(QStringLiteral("New Ship"));
+    selectShip(ws, static_cast<int>(n));
+}
+
+void deleteShip(Workspace& ws, UserDialogs& dialogs)
+{
+    if (dialogs.ask({QStringLiteral("Deleting confirmation"),
+                     QStringLiteral("Are you sure you want to delete the ship ?"), MessageButtons::YesNo,
+                     MessageIcon::Question}) != MessageAnswer::Yes)
+        return;
+
+    Scenario& doc = ws.doc;
+    const qsizetype n = doc.shipNames.size();
+    if (n == 0) {
+        ShipTabReset(ws);
+    } else if (n == 1) {
+        dialogs.inform(
+            {kWarning,
+             QStringLiteral("You may not delete this ship : the scenario must keep at least one ship !"),
+             MessageButtons::Ok, MessageIcon::Information});
+    } else {
+        const qsizetype r = std::clamp<qsizetype>(doc.shipIndex, 0, n - 1);
+        for (qsizetype j = r; j <= n - 2 && j + 1 < doc.ships.rowCount(); ++j) {
+            doc.ships[j] = doc.ships[j + 1];
+            if (numericValue(doc.ships[j].Fuel) == 0.0)
+                doc.ships[j].Fuel = QStringLiteral("0");
+        }
+        doc.ships.ShipTableRedimPreserve(n - 1);
+        doc.shipNames.removeAt(r);
+        selectShip(ws, static_cast<int>(r > 0 ? r - 1 : r));
+    }
+
+    if (doc.shipNames.isEmpty()) {
+        dialogs.inform(
+            {kWarning,
+             QStringLiteral("You have deleted all the ships : the ship focus is also deleted. Do not save "
+                            "this scenario until a new ship is created !"),
+             MessageButtons::Ok, MessageIcon::Exclamation});
+        doc.possibleShipFocus.clear();
+        doc.possibleShipFocusIndex = -1;
+        doc.shipFocus.clear();
+    } else {
+        rebuildShipList(ws);
+        selectShip(ws, doc.shipIndex);
+        checkFocusShip(ws, dialogs);
+    }
+    markOccupiedPlaces(ws);
+}

@@ -1,0 +1,284 @@
+#include "station_editing.h"
+
+#include "catalogue/planetary_system.h"
+#include "document/number_text.h"
+#include "document/text_primitives.h"
+#include "form_numbers.h"
+#include "ship_editing.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString kClassValue = QStringLiteral("Class value");
+const QString kStationClass = QStringLiteral("Station class");
+
+// The hour or minute list entry whose number a table cell holds; -1 when the list has none.
+int listEntryOf(const QString& cell, int entries)
+{
+    const double number = std::nearbyint(numericValue(cell));
+    return number >= 0 && number < entries ? static_cast<int>(number) : -1;
+}
+
+QString listEntryText(int entry)
+{
+    return entry >= 0 ? QString::number(entry) : QString();
+}
+
+// The station trees of the ship page: stations and docks rebuilt, then the docked ships hung
+// under their docks again.
+void refreshDockTree(Workspace& ws)
+{
+    StationTreeUpdate(ws.dockTree, ws.bodies, ws.doc, ws.catalogue.stationClassTable);
+    StationDockTreeUpdate(ws.dockTree, ws.doc);
+}
+
+// The station row as the form holds it.
+void storeStationForm(const StationForm& form, StationRow& row)
+{
+    row.Name = form.name;
+    row.ClassName = form.className;
+    row.RefPlanet = form.refPlanet;
+    row.RotationFrequency = form.rotationFrequency;
+    row.AngleX = form.angleX;
+    row.AngleY = form.angleY;
+    row.AngleZ = form.angleZ;
+    row.UseClassRotation = form.useClassRotation;
+    row.SemiMajorAxis = form.semiMajorAxis;
+    row.Excentricity = form.excentricity;
+    row.Inclination = form.inclination;
+    row.AscendingNodeLongitude = form.ascendingNodeLongitude;
+    row.PeriapsisLongitude = form.periapsisLongitude;
+    row.MeanLongitude = form.meanLongitude;
+    row.EpochDate = form.epochDate;
+    row.EpochHour = listEntryText(form.epochHour);
+    row.EpochMinute = listEntryText(form.epochMinute);
+}
+
+// Ships docked at a station follow its planet change (by status) and its new name (by the dock
+// station they name, whatever their status, since that name alone blocks the station's deletion).
+void carryStationToShips(Scenario& doc, const QString& oldName, const QString& newName,
+                         const QString& oldPlanet, const QString& newPlanet)
+{
+    // A station never validated has no name: the ships without a dock station are not its own.
+    if (oldName.isEmpty())
+        return;
+    const qsizetype ships = std::min(doc.shipNames.size(), doc.ships.rowCount());
+    for (qsizetype k = 0; k < ships; ++k) {
+        ShipRow& ship = doc.ships[k];
+        if (ship.DockStation != oldName)
+            continue;
+        if (newPlanet != oldPlanet &&
+            trimBlanks(ship.Status).compare(QStringLiteral("Docked"), Qt::CaseInsensitive) == 0)
+            ship.Planet = newPlanet;
+        ship.DockStation = newName;
+    }
+}
+
+} // namespace
+
+void StationTabReset(Workspace& ws)
+{
+    ws.doc.stationNames.clear();
+    StationForm& form = ws.stationForm;
+    form.name.clear();
+    form.refPlanet.clear();
+    form.className.clear();
+    form.rotationFrequency.clear();
+    form.angleX.clear();
+    form.angleY.clear();
+    form.angleZ.clear();
+    form.semiMajorAxis.clear();
+    form.excentricity.clear();
+    form.inclination.clear();
+    form.ascendingNodeLongitude.clear();
+    form.periapsisLongitude.clear();
+    form.meanLongitude.clear();
+    form.epochDate = QDate();
+    form.epochHour = 0;
+    form.epochMinute = 0;
+}
+
+void StationParameterDisplay(Workspace& ws)
+{
+    const int i = ws.doc.stationIndex;
+    if (i < 0 || i >= ws.doc.stationNames.size() || i >= ws.doc.stations.rowCount())
+        return;
+    const StationRow& row = ws.doc.stations[i];
+    StationForm& form = ws.stationForm;
+    form.name = ws.doc.stationNames[i];
+    form.refPlanet = row.RefPlanet;
+    form.className = row.ClassName;
+
+    // The check box's click handler writes "Station class" or "0"; the display then writes its
+    // own text over it, so only this end state is ever seen.
+    form.useClassRotation = row.UseClassRotation;
+    form.rotationFrequencyEnabled = !row.UseClassRotation;
+    form.rotationFrequency = row.UseClassRotation ? kClassValue : row.RotationFrequency;
+
+    form.semiMajorAxis = row.SemiMajorAxis;
+    form.excentricity = row.Excentricity;
+    form.inclination = row.Inclination;
+    form.ascendingNodeLongitude = row.AscendingNodeLongitude;
+    form.periapsisLongitude = row.PeriapsisLongitude;
+    form.meanLongitude = row.MeanLongitude;
+    form.epochDate = row.EpochDate;
+    form.epochHour = listEntryOf(row.EpochHour, 24);
+    form.epochMinute = listEntryOf(row.EpochMinute, 60);
+
+    form.angleX = row.AngleX;
+    form.angleY = row.AngleY;
+    form.angleZ = row.AngleZ;
+}
+
+void selectStation(Workspace& ws, int index)
+{
+    ws.doc.stationIndex = index;
+    StationParameterDisplay(ws);
+}
+
+void stationClassRotationClicked(Workspace& ws, bool ticked)
+{
+    StationForm& form = ws.stationForm;
+    form.useClassRotation = ticked;
+    form.rotationFrequencyEnabled = !ticked;
+    form.rotationFrequency = ticked ? kStationClass : QStringLiteral("0");
+}
+
+void changeStationPlanet(Workspace& ws)
+{
+    const int i = ws.stationForm.stationRefIndex;
+    if (i >= 0 && i < ws.bodies.size())
+        ws.stationForm.refPlanet = ws.bodies[i];
+}
+
+void changeStationClass(Workspace& ws)
+{
+    const int i = ws.stationForm.stationClassIndex;
+    if (i >= 0 && i < ws.catalogue.stationClasses.size())
+        ws.stationForm.className = ws.catalogue.stationClasses[i];
+}
+
+QStringList stationValidationFailures(Workspace& ws)
+{
+    const StationForm& form = ws.stationForm;
+    QStringList failures;
+
+    const QString planet = trimBlanks(form.refPlanet);
+    const double limit = bodyRadius(ws.folders.CfgDir, planet, ws.doc.scanLog) +
+                         bodyAtmosphereLimit(ws.folders.CfgDir, planet, ws.doc.scanLog);
+    const bool axisIsNumber = IsANumber(form.semiMajorAxis);
+    const double a = numericValue(form.semiMajorAxis);
+    const double e = numericValue(form.excentricity);
+
+    if (!form.useClassRotation && !IsANumber(form.rotationFrequency))
+        failures << QStringLiteral("The station rotation frequency is not correct.");
+    if (!isCorrectAngle(form.angleX))
+        failures << QStringLiteral("The station frame rotation angle around X axis is not correct.");
+    if (!isCorrectAngle(form.angleY))
+        failures << QStringLiteral("The station frame rotation angle around Y axis is not correct.");
+    if (!isCorrectAngle(form.angleZ))
+        failures << QStringLiteral("The station frame rotation angle around Z axis is not correct.");
+    if (axisIsNumber && a * (1.0 - e) < limit)
+        failures << QStringLiteral("The station orbit crosses the planet atmosphere or the planet surface; "
+                                   "check the excentricity or the semi-major axis.");
+    if (!axisIsNumber)
+        failures << QStringLiteral("The station orbit semi-major axis is not correct.");
+    if (axisIsNumber && a < limit)
+        failures << QStringLiteral("The station orbit semi-major axis is equal to ") + numberText(a) +
+                        QStringLiteral(" m although the mean radius and atmosphere of ") + form.refPlanet +
+                        QStringLiteral(" is equal to ") + numberText(limit) + QStringLiteral(" m");
+    if (!IsANumber(form.excentricity) || e >= 1.0 || e < 0.0)
+        failures << QStringLiteral("The station excentricity is not correct.");
+    if (!IsANumber(form.inclination))
+        failures << QStringLiteral("The station orbit inclination is not correct.");
+    if (!IsANumber(form.ascendingNodeLongitude))
+        failures << QStringLiteral("The station orbit ascending node longitude is not correct.");
+    if (!IsANumber(form.periapsisLongitude))
+        failures << QStringLiteral("The station orbit periapsis longitude is not correct.");
+    if (!IsANumber(form.meanLongitude))
+        failures << QStringLiteral("The station orbit mean longitude is not correct.");
+    return failures;
+}
+
+bool validateStation(Workspace& ws, UserDialogs& dialogs)
+{
+    const QStringList failures = stationValidationFailures(ws);
+    if (!failures.isEmpty()) {
+        dialogs.inform({kStationValidationTitle, failures.join(u'\r') + u'\r'});
+        return false;
+    }
+
+    Scenario& doc = ws.doc;
+    const StationForm& form = ws.stationForm;
+    // With an empty list the typed name becomes entry 0, so it must name row 0.
+    const int r = doc.stationNames.isEmpty() ? 0 : doc.stationIndex;
+    if (r >= doc.stations.rowCount())
+        doc.stations.StationTableRedimPreserve(r);
+    StationRow& row = doc.stations[r];
+
+    carryStationToShips(doc, row.Name, form.name, row.RefPlanet, form.refPlanet);
+    storeStationForm(form, row);
+
+    const qsizetype n = doc.stationNames.size();
+    if (n > 0) {
+        doc.stationNames.clear();
+        for (qsizetype k = 0; k < n && k < doc.stations.rowCount(); ++k)
+            doc.stationNames.append(doc.stations[k].Name);
+    } else {
+        doc.stationNames = QStringList{form.name};
+    }
+    selectStation(ws, r);
+
+    refreshDockTree(ws);
+    ShipParameterDisplay(ws);
+    return true;
+}
+
+void addStation(Workspace& ws)
+{
+    Scenario& doc = ws.doc;
+    const qsizetype n = doc.stationNames.size();
+    doc.stations.StationTableRedimPreserve(n + 1);
+    // A row kept from before (the spare row behind the last station, or the copy a deletion left)
+    // must not show up as the new station.
+    doc.stations[n] = StationRow();
+    doc.stationNames.append(QStringLiteral("New Station"));
+    selectStation(ws, static_cast<int>(n));
+    stationClassRotationClicked(ws, true);
+}
+
+void deleteStation(Workspace& ws, UserDialogs& dialogs)
+{
+    Scenario& doc = ws.doc;
+    const QString& shown = ws.stationForm.name;
+    const qsizetype ships = std::min(doc.shipNames.size(), doc.ships.rowCount());
+    for (qsizetype k = 0; k < ships; ++k) {
+        const QString& dockStation = doc.ships[k].DockStation;
+        if (!dockStation.isEmpty() && dockStation == shown) {
+            dialogs.inform({QStringLiteral("Forbidden action"),
+                            QStringLiteral("You may not withdraw a station with a docked ship !"),
+                            MessageButtons::Ok, MessageIcon::Exclamation});
+            return;
+        }
+    }
+    if (dialogs.ask({QStringLiteral("Deleting confirmation"),
+                     QStringLiteral("Are you sure you want to delete the station ?"), MessageButtons::YesNo,
+                     MessageIcon::Question}) != MessageAnswer::Yes)
+        return;
+
+    const qsizetype n = doc.stationNames.size();
+    if (n <= 1) {
+        StationTabReset(ws);
+        refreshDockTree(ws);
+        return;
+    }
+    const qsizetype r = std::clamp<qsizetype>(doc.stationIndex, 0, n - 1);
+    for (qsizetype j = r; j <= n - 2 && j + 1 < doc.stations.rowCount(); ++j)
+        doc.stations[j] = doc.stations[j + 1];
+    doc.stations.StationTableRedimPreserve(n - 1);
+    doc.stationNames.removeAt(r);
+    selectStation(ws, static_cast<int>(r > 0 ? r - 1 : r));
+    refreshDockTree(ws);
+}

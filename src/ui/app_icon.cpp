@@ -1,0 +1,90 @@
+#include "app_icon.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace {
+
+// Draws the icon on a square of side `size`; every length is a fraction of that side so that
+// each resolution is drawn, not scaled.
+QPixmap drawIcon(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+
+    // Sky: a rounded square, deep blue to black.
+    QRadialGradient sky(QPointF(0.35 * s, 0.3 * s), 0.9 * s);
+    sky.setColorAt(0.0, QColor(28, 44, 92));
+    sky.setColorAt(1.0, QColor(6, 8, 22));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sky);
+    p.drawRoundedRect(QRectF(0, 0, s, s), 0.18 * s, 0.18 * s);
+
+    // A few stars.
+    p.setBrush(QColor(235, 240, 255));
+    for (const QPointF& star : {QPointF(0.15, 0.2), QPointF(0.82, 0.14), QPointF(0.88, 0.7), QPointF(0.2, 0.84)})
+        p.drawEllipse(QPointF(star.x() * s, star.y() * s), 0.022 * s + 0.3, 0.022 * s + 0.3);
+
+    const QPointF centre(0.5 * s, 0.52 * s);
+    const QRectF ring(centre.x() - 0.42 * s, centre.y() - 0.13 * s, 0.84 * s, 0.26 * s);
+    const QPen ringPen(QColor(242, 196, 110), 0.055 * s, Qt::SolidLine, Qt::RoundCap);
+
+    // Back half of the ring, behind the planet.
+    p.save();
+    p.translate(centre);
+    p.rotate(-18);
+    p.translate(-centre);
+    p.setPen(ringPen);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(ring, 0, 180 * 16);
+    p.restore();
+
+    // The planet, lit from the upper left.
+    QRadialGradient body(QPointF(centre.x() - 0.1 * s, centre.y() - 0.12 * s), 0.3 * s);
+    body.setColorAt(0.0, QColor(150, 214, 255));
+    body.setColorAt(0.6, QColor(38, 120, 200));
+    body.setColorAt(1.0, QColor(14, 46, 96));
+    p.setPen(Qt::NoPen);
+    p.setBrush(body);
+    p.drawEllipse(centre, 0.25 * s, 0.25 * s);
+
+    // Front half of the ring, over the planet.
+    p.save();
+    p.translate(centre);
+    p.rotate(-18);
+    p.translate(-centre);
+    p.setPen(ringPen);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(ring, 180 * 16, 180 * 16);
+    p.restore();
+
+    // The craft: a small white arrow on the upper right of the orbit.
+    QPainterPath craft;
+    craft.moveTo(0.80 * s, 0.22 * s);
+    craft.lineTo(0.64 * s, 0.27 * s);
+    craft.lineTo(0.70 * s, 0.31 * s);
+    craft.lineTo(0.71 * s, 0.38 * s);
+    craft.closeSubpath();
+    p.setBrush(QColor(255, 255, 255));
+    p.drawPath(craft);
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap applicationPixmap()
+{
+    return drawIcon(32);
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addPixmap(drawIcon(size));
+    return icon;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "editing/user_message.h"
+#include "editing/workspace.h"
+
+#include <QWidget>
+
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+// The "Description, environment and focus" tab: the description, the planetary system with its
+// lock, the user-controlled ship and the scenario start time, bound to the scenario-wide values
+// of the workspace. Edits reach the document at once; nothing here is validated.
+class EnvironmentTab : public QWidget
+{
+    Q_OBJECT
+public:
+    EnvironmentTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // Shows the workspace: system list and selection, description, focus ship and candidates,
+    // start date and time.
+    void refresh();
+
+signals:
+    // A planetary system was applied: the scenario was emptied and the bodies and bases changed.
+    void systemApplied();
+
+private:
+    void buildControls();
+    void lockClicked(bool locked);
+    void systemChosen(int position);
+    void changeFocus();
+    void descriptionEdited();
+
+    Workspace& ws_;
+    UserDialogs& dialogs_;
+    QPlainTextEdit* description_;
+    QComboBox* planetarySystem_;
+    QCheckBox* lock_;
+    QLineEdit* appliedSystem_;
+    QLabel* shipFocus_;
+    QComboBox* possibleShipFocus_;
+    QCalendarWidget* calendar_;
+    QComboBox* hour_;
+    QComboBox* minute_;
+    QLabel* julian_;
+    bool showing_ = false;
+};
+
+// The description as the scenario holds it (lines ended by CR LF) and as a text field shows it.
+QString descriptionForDisplay(const QString& description);
+QString descriptionFromDisplay(const QString& text);

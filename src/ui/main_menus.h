@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+class QAction;
+class QMenuBar;
+
+// The menu bar of the main window: Files, Tools and ?, every item named as the editor's menus
+// are known (Menu12 "&Open", ...), with its access key and its state when the window first shows.
+// Returns the items by name.
+QHash<QString, QAction*> buildMainMenus(QMenuBar* bar);

@@ -1,0 +1,346 @@
+#include "main_window.h"
+
+#include "about_box.h"
+#include "app_icon.h"
+#include "catalogue/simulator_settings.h"
+#include "coordinate_converter.h"
+#include "delete_file_dialog.h"
+#include "document/file_paths.h"
+#include "document/scenario_reader.h"
+#include "document/scenario_writer.h"
+#include "editing/scenario_session.h"
+#include "environment_tab.h"
+#include "error_log.h"
+#include "external_programs.h"
+#include "folder_management.h"
+#include "folder_search_dialog.h"
+#include "main_menus.h"
+#include "message_service.h"
+#include "open_dialog.h"
+#include "planetary_system_information.h"
+#include "save_as_dialog.h"
+#include "ship_tab.h"
+#include "start_picture.h"
+#include "station_tab.h"
+#include "write_failure.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kProductName = QStringLiteral("Corvane Scenario Editor");
+
+void enable(const QHash<QString, QAction*>& menus, std::initializer_list<const char*> names, bool enabled)
+{
+    for (const char* name : names)
+        menus.value(QString::fromLatin1(name))->setEnabled(enabled);
+}
+
+} // namespace
+
+Vex::Vex(const QString& startFolder, QWidget* parent)
+    : QMainWindow(parent), messages_(MessageService::instance())
+{
+    setObjectName(QStringLiteral("Vex"));
+    setWindowTitle(kProductName);
+    setWindowIcon(applicationIcon());
+    setStartFolders(ws_.folders, startFolder);
+    buildWindow();
+    connectMenus();
+}
+
+Vex::~Vex() = default;
+
+void Vex::buildWindow()
+{
+    menus_ = buildMainMenus(menuBar());
+
+    fileCaption_ = new QLabel;
+    fileCaption_->setObjectName(QStringLiteral("Label9"));
+    fileName_ = new QLabel;
+    fileName_->setObjectName(QStringLiteral("scnfile"));
+    fileName_->setToolTip(QStringLiteral("Edited scenario file name"));
+    fileName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = fileName_->font();
+    bold.setBold(true);
+    fileName_->setFont(bold);
+    fileName_->hide();
+
+    picture_ = new QLabel;
+    picture_->setObjectName(QStringLiteral("Image5"));
+    picture_->setPixmap(startPicture());
+    picture_->setAlignment(Qt::AlignCenter);
+
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    environment_ = new EnvironmentTab(ws_, messages_);
+    stations_ = new StationTab(ws_, messages_);
+    ships_ = new ShipTab(ws_, messages_);
+    tabs_->addTab(environment_, QStringLiteral("Description, environment and focus"));
+    tabs_->addTab(stations_, QStringLiteral("Orbital station list"));
+    tabs_->addTab(ships_, QStringLiteral("Ship list"));
+    tabs_->hide();
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(fileCaption_);
+    fileRow->addWidget(fileName_);
+    fileRow->addStretch();
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(fileRow);
+    layout->addWidget(picture_, 1);
+    layout->addWidget(tabs_, 1);
+    setCentralWidget(central);
+    resize(1040, 760);
+
+    connect(stations_, &StationTab::stationsChanged, ships_, &ShipTab::refresh);
+    connect(ships_, &ShipTab::shipsChanged, environment_, &EnvironmentTab::refresh);
+    connect(environment_, &EnvironmentTab::systemApplied, this, [this] {
+        stations_->refresh();
+        ships_->refresh();
+        bodiesChanged();
+    });
+}
+
+void Vex::connectMenus()
+{
+    const std::pair<const char*, void (Vex::*)()> commands[] = {
+        {"Menu12", &Vex::openCommand},
+        {"Menu13", &Vex::saveCommand},
+        {"Menu14", &Vex::saveAsCommand},
+        {"Menu11", &Vex::deleteCommand},
+        {"Menu17", &Vex::folderManagementCommand},
+        {"Menu16", &Vex::exitCommand},
+        {"Menu35", &Vex::errorLogCommand},
+        {"Menu32", &Vex::folderSearchCommand},
+        {"Menu31", &Vex::informationCommand},
+        {"Menu34", &Vex::converterCommand},
+        {"Menu22", &Vex::aboutCommand},
+    };
+    for (const auto& [name, command] : commands)
+        connect(menus_.value(QString::fromLatin1(name)), &QAction::triggered, this, command);
+    connect(menus_.value(QStringLiteral("Menu33")), &QAction::triggered, this,
+            [this] { startCalculator(messages_); });
+    connect(menus_.value(QStringLiteral("Menu21")), &QAction::triggered, this,
+            [this] { startHelp(ws_.folders.HelpDir, this, messages_); });
+}
+
+void Vex::start()
+{
+    const SimulatorLocation location = locateSimulator(ws_.folders, [this] { runFolderSearch(); });
+    if (location.settingsWrite && !location.settingsWrite->ok)
+        messages_.inform(writeFailureMessage(*location.settingsWrite));
+    if (!location.located) {
+        enable(menus_, {"Menu12", "Menu11"}, false);
+        messages_.inform({QStringLiteral("Warning"), kFolderNotLocatedWarning, MessageButtons::Ok,
+                          MessageIcon::Information});
+        return;
+    }
+    ws_.catalogue = buildCatalogue(ws_.folders.CfgDir, ws_.doc.scanLog);
+    ws_.planetarySystems = ws_.catalogue.planetarySystems;
+    ws_.stationForm.stationClassIndex = ws_.catalogue.stationClasses.isEmpty() ? -1 : 0;
+    environment_->refresh();
+    stations_->refresh();
+    ships_->refresh();
+    enable(menus_, {"Menu12", "Menu11"}, true);
+}
+
+void Vex::loadScenario(const QString& folder, const QString& name, const QString& preview)
+{
+    enable(menus_, {"Menu13", "Menu14", "Menu17"}, true);
+    fileCaption_->setText(QStringLiteral("Scenario file"));
+    fileName_->show();
+    picture_->hide();
+
+    ws_.folders.ScnDir = folder;
+    ws_.scnfile = name;
+    ws_.doc.description = preview;
+    const QStringList bodiesBefore = ws_.bodies;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool scanErrors = openScenario(ws_);
+    QApplication::restoreOverrideCursor();
+    fileName_->setText(ws_.scnfile);
+    environment_->refresh();
+    stations_->refresh();
+    ships_->refresh();
+    if (ws_.bodies != bodiesBefore || !information_)
+        bodiesChanged();
+    if (errorLog_)
+        errorLog_->showLog(ws_.doc.scanLog);
+    else
+        errorLog_ = new ErrorLog(ws_.doc.scanLog, this);
+
+    showScenario();
+    if (scanErrors)
+        messages_.inform(
+            {QStringLiteral("Warning"), kScanErrorsWarning, MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
+void Vex::showScenario()
+{
+    if (!tabs_->isVisible()) {
+        tabs_->setCurrentIndex(0);
+        tabs_->show();
+    }
+    enable(menus_, {"Menu31", "Menu35", "Menu12"}, true);
+}
+
+void Vex::openCommand()
+{
+    askToSave();
+    LoadFile dialog(ws_.folders, this);
+    loadFile_ = &dialog;
+    if (messages_.runModal(dialog) == QDialog::Accepted && !dialog.chosenName().isEmpty())
+        loadScenario(dialog.chosenFolder(), dialog.chosenName(), dialog.preview());
+}
+
+void Vex::askToSave()
+{
+    if (ws_.scnfile.isEmpty())
+        return;
+    const bool save = messages_.confirm(
+        {kProductName, QStringLiteral("Do you wish to save ") + ws_.scnfile + QStringLiteral(" ?"),
+         MessageButtons::YesNo, MessageIcon::Question});
+    if (save)
+        showSaveAs();
+}
+
+void Vex::showSaveAs()
+{
+    SaveAs dialog(ws_, messages_, this);
+    saveAs_ = &dialog;
+    messages_.runModal(dialog);
+    fileName_->setText(ws_.scnfile);
+}
+
+void Vex::saveCommand()
+{
+    if (!checkShipsBeforeSaving(ws_, messages_))
+        return;
+    const WriteResult written = ScenarioFileSaving(joinPath(ws_.folders.ScnDir, ws_.scnfile), ws_.doc);
+    if (!written.ok)
+        messages_.inform(writeFailureMessage(written));
+}
+
+void Vex::saveAsCommand()
+{
+    if (checkShipsBeforeSaving(ws_, messages_))
+        showSaveAs();
+}
+
+void Vex::deleteCommand()
+{
+    DeleteFile dialog(ws_, this);
+    deleteFile_ = &dialog;
+    messages_.runModal(dialog);
+}
+
+void Vex::folderManagementCommand()
+{
+    FolderManagement dialog(ws_, this);
+    folderManagement_ = &dialog;
+    messages_.runModal(dialog);
+}
+
+void Vex::exitCommand()
+{
+    const bool leave =
+        messages_.confirm({QStringLiteral("Exit confirmation"),
+                           QStringLiteral("Are you sure you want to leave Corvane Scenario Editor?"),
+                           MessageButtons::YesNo, MessageIcon::Question});
+    if (!leave)
+        return;
+    askToSave();
+    close();
+}
+
+void Vex::errorLogCommand()
+{
+    if (!errorLog_)
+        errorLog_ = new ErrorLog(ws_.doc.scanLog, this);
+    messages_.runModal(*errorLog_);
+    // Closed by any means, the window is discarded: the next showing reads the log again.
+    delete errorLog_;
+}
+
+void Vex::runFolderSearch()
+{
+    const QString vexDir = resolvePath(ws_.folders.VexDir);
+    const QString startFolder =
+        !ws_.folders.VexDir.isEmpty() && QFileInfo(vexDir).isDir() ? vexDir : ws_.folders.ProgDir;
+    CorvaneFolderSearch dialog(ws_.folders.HelpDir, startFolder, messages_, this);
+    folderSearch_ = &dialog;
+    messages_.runModal(dialog);
+}
+
+void Vex::folderSearchCommand()
+{
+    runFolderSearch();
+    // The folder chosen takes effect at the next start (the dialog says so); only VexDir follows.
+    // A folder written relative to the start folder (by hand) is taken from there, as at start.
+    if (const auto stored = readSettingsFile(ws_.folders.ProgDir))
+        ws_.folders.VexDir =
+            QDir::isRelativePath(toSlashes(*stored)) ? joinPath(ws_.folders.ProgDir, *stored) : *stored;
+}
+
+PlanetarySystemInformation* Vex::informationWindow()
+{
+    if (!information_) {
+        information_ = new PlanetarySystemInformation(ws_, this);
+        information_->loadStep(menus_.value(QStringLiteral("Menu31"))->isEnabled());
+    }
+    return information_;
+}
+
+void Vex::bodiesChanged()
+{
+    informationWindow()->bodiesChanged();
+}
+
+void Vex::informationCommand()
+{
+    PlanetarySystemInformation* window = informationWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Vex::converterCommand()
+{
+    if (!converter_) {
+        converter_ = new CoordinateConverter(this);
+        converter_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    converter_->show();
+    converter_->raise();
+    converter_->activateWindow();
+}
+
+void Vex::aboutCommand()
+{
+    About dialog(this);
+    about_ = &dialog;
+    messages_.runModal(dialog);
+}
+
+void Vex::closeEvent(QCloseEvent* event)
+{
+    QDir::setCurrent(ws_.folders.ProgDir);
+    const QPointer<QWidget> windows[] = {information_.data(),  converter_.data(),        loadFile_.data(),
+                                         about_.data(),        deleteFile_.data(),       errorLog_.data(),
+                                         folderSearch_.data(), folderManagement_.data(), saveAs_.data()};
+    for (const QPointer<QWidget>& window : windows) {
+        if (window)
+            window->close();
+    }
+    event->accept();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The folder dialogs that change files on disk stay inside the scenario tree: the scenario root
+// and the folders below it. An empty root (no simulator folder known) or one that does not exist
+// contains nothing, not even the working folder.
+
+// Whether `folder` is the root or lies below it (either separator, with or without a trailing one).
+bool isWithinScenarioTree(const QString& folder, const QString& root);
+
+// Whether `folder` is the scenario root itself.
+bool isScenarioRoot(const QString& folder, const QString& root);

@@ -1,0 +1,393 @@
+#include "station_tab.h"
+
+#include "editing/station_editing.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace {
+
+// A caption that shows a value of the form (a planet, a class): framed like a read-only field.
+QLabel* valueLabel(const QString& name, const QString& toolTip)
+{
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setToolTip(toolTip);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(160);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QComboBox* listBox(const QString& name, const QString& toolTip)
+{
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setToolTip(toolTip);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(14);
+    return box;
+}
+
+QPushButton* button(const QString& name, const QString& caption, const QString& toolTip = {})
+{
+    auto* push = new QPushButton(caption);
+    push->setObjectName(name);
+    push->setToolTip(toolTip);
+    return push;
+}
+
+QGroupBox* frame(const QString& name, const QString& title)
+{
+    auto* box = new QGroupBox(title);
+    box->setObjectName(name);
+    return box;
+}
+
+QStringList wholeNumbers(int count)
+{
+    QStringList entries;
+    for (int k = 0; k < count; ++k)
+        entries.append(QString::number(k));
+    return entries;
+}
+
+void showEntries(QComboBox* box, const QStringList& entries, int selected)
+{
+    box->clear();
+    box->addItems(entries);
+    box->setCurrentIndex(selected >= 0 && selected < entries.size() ? selected : -1);
+}
+
+} // namespace
+
+StationTab::StationTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), ws_(ws), dialogs_(dialogs)
+{
+    buildControls();
+    connectControls();
+    refresh();
+}
+
+QLineEdit* StationTab::formBox(const QString& name, QString StationForm::*field, const QString& toolTip)
+{
+    auto* box = new QLineEdit;
+    box->setObjectName(name);
+    box->setToolTip(toolTip);
+    boxes_.append({box, field});
+    return box;
+}
+
+void StationTab::buildControls()
+{
+    stationName_ = listBox(QStringLiteral("StationName"),
+                           QStringLiteral("Displays all the stations integrated in the scenario file"));
+    stationName_->setEditable(true);
+    // Entries change only through validation; typed text is a new name, never a list entry,
+    // and is not completed from the other names.
+    stationName_->setInsertPolicy(QComboBox::NoInsert);
+    stationName_->setDuplicatesEnabled(true);
+    stationName_->setCompleter(nullptr);
+    stationName_->setMinimumContentsLength(28);
+
+    stationIndex_ = new QLabel;
+    stationIndex_->setObjectName(QStringLiteral("StationIndex"));
+    stationIndex_->hide();
+
+    className_ = valueLabel(QStringLiteral("StationClassName"), QStringLiteral("Displays the station class"));
+    stationClass_ = listBox(QStringLiteral("StationClass"),
+                            QStringLiteral("Defines the station class, from the station class files "
+                                           "available in the Corvane configuration"));
+    auto* changeClass = button(QStringLiteral("Command9"), QStringLiteral("Change class"));
+
+    refPlanet_ = valueLabel(QStringLiteral("StationRefPlanet"),
+                            QStringLiteral("Defines the planet/moon the station orbits around"));
+    stationRef_ = listBox(QStringLiteral("StationRef"),
+                          QStringLiteral("List of the planets (belonging to the selected planetary system) "
+                                         "that can be set to the station"));
+    auto* changePlanet = button(
+        QStringLiteral("Command8"), QStringLiteral("Change Planet"),
+        QStringLiteral(
+            "Sets the Station reference planet to the planet selected in the \"Possible planet\" combo box"));
+
+    auto* heading = new QGridLayout;
+    heading->addWidget(new QLabel(QStringLiteral("Station name")), 0, 0);
+    heading->addWidget(stationName_, 0, 1, 1, 2);
+    heading->addWidget(stationIndex_, 0, 3);
+    heading->addWidget(new QLabel(QStringLiteral("Station Class")), 1, 0);
+    heading->addWidget(className_, 1, 1);
+    heading->addWidget(new QLabel(QStringLiteral("Possible station class")), 1, 2, Qt::AlignRight);
+    heading->addWidget(stationClass_, 1, 3);
+    heading->addWidget(changeClass, 1, 4);
+    heading->addWidget(new QLabel(QStringLiteral("Station Ref Planet")), 2, 0);
+    heading->addWidget(refPlanet_, 2, 1);
+    heading->addWidget(new QLabel(QStringLiteral("Possible planet")), 2, 2, Qt::AlignRight);
+    heading->addWidget(stationRef_, 2, 3);
+    heading->addWidget(changePlanet, 2, 4);
+    heading->setColumnStretch(1, 2);
+    heading->setColumnStretch(3, 2);
+    heading->setColumnStretch(5, 1);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(buildOrbitFrame(), 3);
+    body->addWidget(buildRightColumn(), 2);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(heading);
+    page->addSpacing(6);
+    page->addLayout(body);
+    page->addStretch(1);
+
+    connect(changeClass, &QPushButton::clicked, this, [this] {
+        changeStationClass(ws_);
+        refresh();
+    });
+    connect(changePlanet, &QPushButton::clicked, this, [this] {
+        changeStationPlanet(ws_);
+        refresh();
+    });
+}
+
+QWidget* StationTab::buildOrbitFrame()
+{
+    auto* elements = frame(QStringLiteral("Frame1"), QStringLiteral("Orbital element references"));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Semi-major axis (m)"),
+                 formBox(QStringLiteral("StationSemiMajorAxis"), &StationForm::semiMajorAxis,
+                         QStringLiteral("Defines the station orbit semi-major axis (in m)")));
+    form->addRow(QStringLiteral("Eccentricity"),
+                 formBox(QStringLiteral("StationExcentricity"), &StationForm::excentricity,
+                         QStringLiteral("Defines the station orbit eccentricity")));
+    form->addRow(QStringLiteral("Inclination (°)"),
+                 formBox(QStringLiteral("StationInclination"), &StationForm::inclination,
+                         QStringLiteral("Defines the station orbit inclination")));
+    form->addRow(QStringLiteral("Ascending node longitude (°)"),
+                 formBox(QStringLiteral("StationAscendingNodeLongitude"),
+                         &StationForm::ascendingNodeLongitude,
+                         QStringLiteral("Defines the station orbit ascending node longitude")));
+    form->addRow(QStringLiteral("Periapsis longitude (°)"),
+                 formBox(QStringLiteral("StationPeriapsisLongitude"), &StationForm::periapsisLongitude,
+                         QStringLiteral("Defines the station orbit periapsis longitude")));
+    form->addRow(QStringLiteral("Mean longitude (°)"),
+                 formBox(QStringLiteral("StationMeanLongitude"), &StationForm::meanLongitude,
+                         QStringLiteral("Defines the station orbit mean longitude")));
+
+    epochDate_ = new QDateEdit;
+    epochDate_->setObjectName(QStringLiteral("StationOrbitalRefTime"));
+    epochDate_->setToolTip(
+        QStringLiteral("Defines the date for which the orbital element parameters are valid"));
+    epochDate_->setCalendarPopup(true);
+    epochDate_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    // A station without an epoch (a file without EL_MJD, a new station) holds no date: the
+    // lowest date of the box stands for it and shows blank.
+    epochDate_->setSpecialValueText(QStringLiteral(" "));
+    epochDate_->calendarWidget()->installEventFilter(this);
+
+    epochHour_ =
+        listBox(QStringLiteral("StationOrbitalRefHour"),
+                QStringLiteral("Defines the time hour for which the orbital element parameters are valid"));
+    epochHour_->addItems(wholeNumbers(24));
+    epochHour_->setMinimumContentsLength(2);
+    epochMinute_ = listBox(
+        QStringLiteral("StationOrbitalRefMin"),
+        QStringLiteral("Defines the time minutes for which the orbital element parameters are valid"));
+    epochMinute_->addItems(wholeNumbers(60));
+    epochMinute_->setMinimumContentsLength(2);
+
+    auto* epoch = new QGroupBox(QStringLiteral("Orbital element reference time"));
+    epoch->setObjectName(QStringLiteral("OrbitalElementReferenceTime"));
+    auto* epochRow = new QHBoxLayout(epoch);
+    epochRow->addWidget(epochDate_, 1);
+    epochRow->addSpacing(12);
+    epochRow->addWidget(epochHour_);
+    epochRow->addWidget(new QLabel(QStringLiteral("h")));
+    epochRow->addWidget(epochMinute_);
+    epochRow->addWidget(new QLabel(QStringLiteral("mn")));
+    epochRow->addStretch(1);
+
+    auto* column = new QVBoxLayout(elements);
+    column->addLayout(form);
+    column->addWidget(epoch);
+    column->addStretch(1);
+    return elements;
+}
+
+QWidget* StationTab::buildRightColumn()
+{
+    rotationFrequency_ =
+        formBox(QStringLiteral("StationRotationFrequency"), &StationForm::rotationFrequency,
+                QStringLiteral("Rotation frequency for spinning stations; if not specified, the "
+                               "class value is used"));
+    check1_ = new QCheckBox(QStringLiteral("Refered to station class"));
+    check1_->setObjectName(QStringLiteral("Check1"));
+    check1_->setToolTip(
+        QStringLiteral("Select the option either to enter a customised spinning frequency, or to "
+                       "use the spinning frequency of the station class value"));
+    auto* frequency = frame(QStringLiteral("Frame6"), QStringLiteral("Rotation frequency (Hz)"));
+    auto* frequencyRow = new QHBoxLayout(frequency);
+    frequencyRow->addWidget(rotationFrequency_, 1);
+    frequencyRow->addWidget(check1_);
+
+    auto* angles = frame(QStringLiteral("Frame7"), QStringLiteral("Station frame rotation angles"));
+    auto* angleForm = new QFormLayout(angles);
+    angleForm->addRow(QStringLiteral("X angle (°)"),
+                      formBox(QStringLiteral("StationXAngle"), &StationForm::angleX,
+                              QStringLiteral("Station frame rotation angle around X axis")));
+    angleForm->addRow(QStringLiteral("Y angle (°)"),
+                      formBox(QStringLiteral("StationYAngle"), &StationForm::angleY,
+                              QStringLiteral("Station frame rotation angle around Y axis")));
+    angleForm->addRow(QStringLiteral("Z angle (°)"),
+                      formBox(QStringLiteral("StationZAngle"), &StationForm::angleZ,
+                              QStringLiteral("Station frame rotation angle around Z axis")));
+
+    auto* validate =
+        button(QStringLiteral("Command1"), QStringLiteral("Station parameter validation"),
+               QStringLiteral("Validates all station parameters. If the values are not validated, "
+                              "they are not memorized and lost and the former values taken into "
+                              "account when passing to another station."));
+    auto* remove = button(
+        QStringLiteral("Command2"), QStringLiteral("Delete station"),
+        QStringLiteral(
+            "Deletes the station from the scenario (the station file in the configuration is not removed)"));
+    auto* add = button(QStringLiteral("Command3"), QStringLiteral("Add a new station"),
+                       QStringLiteral("To create a new station within the scenario"));
+    auto* actions = frame(QStringLiteral("Frame3"), QStringLiteral("Actions"));
+    auto* actionColumn = new QVBoxLayout(actions);
+    actionColumn->addWidget(validate);
+    actionColumn->addWidget(remove);
+    actionColumn->addWidget(add);
+
+    connect(validate, &QPushButton::clicked, this, &StationTab::validateClicked);
+    connect(remove, &QPushButton::clicked, this, &StationTab::deleteClicked);
+    connect(add, &QPushButton::clicked, this, &StationTab::addClicked);
+
+    auto* right = new QWidget;
+    auto* column = new QVBoxLayout(right);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(frequency);
+    column->addWidget(angles);
+    column->addWidget(actions);
+    column->addStretch(1);
+    return right;
+}
+
+void StationTab::connectControls()
+{
+    for (const auto& [box, field] : boxes_) {
+        connect(box, &QLineEdit::textEdited, this,
+                [this, field = field](const QString& text) { ws_.stationForm.*field = text; });
+    }
+    connect(stationName_, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { ws_.stationForm.name = text; });
+    connect(stationName_, &QComboBox::activated, this, &StationTab::stationActivated);
+    connect(stationRef_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ws_.stationForm.stationRefIndex = index; });
+    connect(stationClass_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ws_.stationForm.stationClassIndex = index; });
+    connect(epochHour_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ws_.stationForm.epochHour = index; });
+    connect(epochMinute_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ws_.stationForm.epochMinute = index; });
+    connect(epochDate_, &QDateEdit::dateChanged, this, &StationTab::epochDateChanged);
+    connect(check1_, &QCheckBox::clicked, this, &StationTab::classRotationClicked);
+}
+
+void StationTab::refresh()
+{
+    const StationForm& form = ws_.stationForm;
+    std::vector<QSignalBlocker> blockers;
+    for (QObject* control : std::initializer_list<QObject*>{stationName_, stationRef_, stationClass_, check1_,
+                                                            epochDate_, epochHour_, epochMinute_})
+        blockers.emplace_back(control);
+    for (const auto& [box, field] : boxes_)
+        blockers.emplace_back(box);
+
+    showEntries(stationName_, ws_.doc.stationNames, ws_.doc.stationIndex);
+    stationName_->setEditText(form.name);
+    stationIndex_->setText(QString::number(ws_.doc.stationIndex));
+    refPlanet_->setText(form.refPlanet);
+    className_->setText(form.className);
+    showEntries(stationRef_, ws_.bodies, form.stationRefIndex);
+    showEntries(stationClass_, ws_.catalogue.stationClasses, form.stationClassIndex);
+
+    for (const auto& [box, field] : boxes_) {
+        if (box->text() != form.*field)
+            box->setText(form.*field);
+    }
+    rotationFrequency_->setEnabled(form.rotationFrequencyEnabled);
+    check1_->setChecked(form.useClassRotation);
+
+    epochDate_->setDate(form.epochDate.isValid() ? form.epochDate : epochDate_->minimumDate());
+    epochHour_->setCurrentIndex(form.epochHour >= 0 && form.epochHour < epochHour_->count() ? form.epochHour
+                                                                                            : -1);
+    epochMinute_->setCurrentIndex(
+        form.epochMinute >= 0 && form.epochMinute < epochMinute_->count() ? form.epochMinute : -1);
+}
+
+bool StationTab::eventFilter(QObject* watched, QEvent* event)
+{
+    // The calendar of a blank epoch opens on the scenario's start month, not on December 1899.
+    QCalendarWidget* calendar = epochDate_->calendarWidget();
+    if (watched == calendar && event->type() == QEvent::Show &&
+        epochDate_->date() == epochDate_->minimumDate()) {
+        const QDate start = ws_.doc.startDate.isValid() ? ws_.doc.startDate : QDate::currentDate();
+        calendar->setCurrentPage(start.year(), start.month());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void StationTab::stationActivated(int index)
+{
+    selectStation(ws_, index);
+    refresh();
+}
+
+void StationTab::validateClicked()
+{
+    const bool stored = validateStation(ws_, dialogs_);
+    refresh();
+    if (stored)
+        emit stationsChanged();
+}
+
+void StationTab::deleteClicked()
+{
+    const QStringList before = ws_.doc.stationNames;
+    deleteStation(ws_, dialogs_);
+    refresh();
+    if (ws_.doc.stationNames != before)
+        emit stationsChanged();
+}
+
+void StationTab::addClicked()
+{
+    addStation(ws_);
+    refresh();
+}
+
+void StationTab::classRotationClicked(bool ticked)
+{
+    ws_.stationForm.useClassRotation = ticked;
+    stationClassRotationClicked(ws_, ticked);
+    refresh();
+}
+
+void StationTab::epochDateChanged(const QDate& date)
+{
+    ws_.stationForm.epochDate = date == epochDate_->minimumDate() ? QDate() : date;
+}

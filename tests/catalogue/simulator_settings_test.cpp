@@ -1,0 +1,113 @@
+#include "catalogue/simulator_settings.h"
+#include "config_folder.h"
+#include "document/text_file.h"
+
+namespace {
+
+TEST(SimulatorSettings, CorvaneCfgIsReadFieldByFieldWithFixedCuts)
+{
+    using Dirs = std::optional<QStringList>; // ConfigDir, ScenarioDir; nullopt: the start fails
+    const std::pair<QStringList, Dirs> cases[] = {
+        {{"; x", "ConfigDir = .\\Config\\ ; local", "ScenarioDir = .\\Scenarios\\, x"},
+         QStringList{"\\Config\\", "\\Scenarios\\"}},
+        {{"configdir = .\\Config\\", "ConfigDir = .\\A\\", "ConfigDir = .\\B\\", "ScenarioDir = ."},
+         QStringList{"\\B\\", ""}},
+        {{"ConfigDir = ", "ScenarioDir = .\\S\\"}, std::nullopt},
+        {{"ScenarioDir = "}, std::nullopt},
+    };
+    for (const auto& [lines, expected] : cases) {
+        ConfigFolder sim;
+        sim.write("CORVANE.CFG", lines);
+        const auto config = readSimulatorConfig(sim.path());
+        EXPECT_EQ(config ? Dirs(QStringList{config->ConfigDir, config->ScenarioDir}) : std::nullopt, expected)
+            << lines.join(" | ").toStdString();
+    }
+    EXPECT_FALSE(readSimulatorConfig(ConfigFolder().path()));
+
+    FolderValues folders;
+    folders.VexDir = "/sim";
+    folders.ScenarioDir = "\\Scenarios\\";
+    formConfigurationFolders(folders);
+    EXPECT_EQ(folders.CfgDir + " " + folders.ScnDir, "/sim/ /sim/Scenarios/")
+        << "no ConfigDir: the folder itself";
+}
+
+TEST(SimulatorSettings, SettingsFileGivesItsFirstLineWithoutComment)
+{
+    ConfigFolder prog;
+    EXPECT_FALSE(readSettingsFile(prog.path()));
+    prog.write("VEX.cfg", {"C:\\Sim ; old install", "second line"});
+    EXPECT_EQ(readSettingsFile(prog.path()), QStringLiteral("C:\\Sim"));
+    prog.write("VEX.cfg", {""});
+    EXPECT_FALSE(readSettingsFile(prog.path()));
+}
+
+// A start-up folder and a simulator folder, the way the editor finds them when it starts.
+struct StartUp : ::testing::Test
+{
+    ConfigFolder prog, sim;
+    FolderValues folders;
+    int dialogRuns = 0;
+
+    void SetUp() override
+    {
+        sim.write("Config/Sol.cfg", {"Star1 = Sun"});
+        sim.write("corvane.cfg", {"ConfigDir = .\\Config\\", "ScenarioDir = .\\Scenarios\\"});
+        setStartFolders(folders, prog.path());
+    }
+    // The folder search stand-in: validating a folder writes the settings file, as the dialog does.
+    FolderSearchDialog dialog(const QString& chosen = QString())
+    {
+        return [this, chosen] {
+            ++dialogRuns;
+            if (!chosen.isEmpty())
+                writeSettingsFile(prog.path(), chosen);
+        };
+    }
+};
+
+TEST_F(StartUp, ValidSettingsNeedNoDialogAndAreRewrittenWithoutComment)
+{
+    prog.write("vex.cfg", {QDir(prog.path()).relativeFilePath(sim.path()) + " ; my install"});
+    const SimulatorLocation location = locateSimulator(folders, dialog());
+    EXPECT_TRUE(location.located);
+    EXPECT_EQ(dialogRuns, 0);
+    EXPECT_EQ(folders.CfgDir, sim.path() + "Config/") << "a relative folder is taken from the start folder";
+    EXPECT_EQ(folders.ScnDir, sim.path() + "Scenarios/");
+    EXPECT_TRUE(location.settingsWrite && location.settingsWrite->ok);
+    EXPECT_EQ(readTextLines(prog.path() + "vex.cfg"), QStringList{folders.VexDir});
+}
+
+TEST_F(StartUp, WithoutUsableSettingsTheDialogRunsAndTheSameStartGoesOn)
+{
+    prog.write("vex.cfg", {prog.path()}); // a folder without corvane.cfg
+    EXPECT_TRUE(locateSimulator(folders, dialog(sim.path())).located);
+    EXPECT_EQ(dialogRuns, 1);
+    EXPECT_EQ(folders.VexDir, sim.path());
+}
+
+TEST_F(StartUp, FailuresEndInTheWarning)
+{
+    SimulatorLocation location = locateSimulator(folders, dialog());
+    EXPECT_FALSE(location.located || location.settingsWrite) << "dialog closed, nothing to read or write";
+    EXPECT_TRUE(folders.VexDir.isEmpty());
+
+    sim.write("corvane.cfg", {"ConfigDir = .\\Missing\\"});
+    prog.write("vex.cfg", {sim.path()});
+    location = locateSimulator(folders, dialog());
+    EXPECT_FALSE(location.located) << "the configuration folder does not exist";
+    EXPECT_TRUE(location.settingsWrite && location.settingsWrite->ok);
+}
+
+TEST_F(StartUp, FailedRewriteIsReportedButDoesNotStopTheStart)
+{
+    folders.VexDir = sim.path(); // kept when the dialog establishes nothing
+    QDir(prog.path()).mkdir("vex.cfg");
+    const SimulatorLocation location = locateSimulator(folders, dialog());
+    EXPECT_TRUE(location.located);
+    ASSERT_TRUE(location.settingsWrite);
+    EXPECT_FALSE(location.settingsWrite->ok);
+    EXPECT_FALSE(location.settingsWrite->error.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CommandRun
+{
+    int exitCode = -1;
+    QJsonObject json;
+    QByteArray err;
+};
+
+CommandRun runCatalogue(const QStringList& args)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(CORVANE_SCN_BINARY), QStringList{"catalogue"} + args);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QJsonDocument::fromJson(process.readAllStandardOutput()).object(),
+            process.readAllStandardError()};
+}
+
+QStringList texts(const QJsonValue& array, const QString& key = QString())
+{
+    QStringList result;
+    for (const QJsonValue& value : array.toArray())
+        result.append((key.isEmpty() ? value : value[key]).toVariant().toString());
+    return result;
+}
+
+TEST(CatalogueCommand, ListsWhatTheSampleOffers)
+{
+    const CommandRun run = runCatalogue({"--sim", CORVANE_SAMPLE_DIR});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(texts(run.json["planetarySystems"], "name") + texts(run.json["planetarySystems"], "file"),
+              (QStringList{"Kestrel", "Sol", "Kestrel.cfg", "Sol.cfg"}));
+    EXPECT_EQ(texts(run.json["vesselClasses"], "name"), (QStringList{"Falcon", "Hauler", "Skipper"}));
+    EXPECT_EQ(texts(run.json["stationClasses"], "name") + texts(run.json["stationClasses"], "docks"),
+              (QStringList{"Outpost", "Ringstation", "Spindle", "2", "4", "12"}));
+    EXPECT_EQ(texts(run.json["bodies"], "entry") + texts(run.json["bases"]),
+              (QStringList{"Aurel", "   Tessa", "Brann", " Harbor: 2:Aurel"}));
+
+    const CommandRun sol = runCatalogue({"--system", "Sol", "--sim", CORVANE_SAMPLE_DIR});
+    const QJsonArray bodies = sol.json["bodies"].toArray();
+    ASSERT_EQ(bodies.size(), 10);
+    for (const QJsonValue& body : bodies) {
+        for (const char* key : {"mass", "meanRadius", "rotationPeriod"})
+            EXPECT_FALSE(body[key].toString().isEmpty())
+                << body["entry"].toString().toStdString() << " " << key;
+    }
+    EXPECT_EQ(texts(QJsonArray{bodies[2], bodies[3]}, "entry") +
+                  texts(QJsonArray{bodies[2], bodies[3]}, "atmosphereLimit"),
+              (QStringList{"Earth", "   Moon", "200,000 m", "0 m"}));
+    EXPECT_EQ(texts(sol.json["bases"]), (QStringList{" Cape Canaveral: 3:Earth", " Kourou: 2:Earth",
+                                                     "Tranquility: 4:Moon", " Olympus: 12:Mars"}));
+    EXPECT_EQ(run.json["scanLog"].toString() + sol.json["scanLog"].toString(), QString());
+
+    const CommandRun unknown = runCatalogue({"--sim", CORVANE_SAMPLE_DIR, "--system", "Vulcan"});
+    EXPECT_TRUE(unknown.json["scanLog"].toString().contains("Vulcan.cfg"));
+}
+
+TEST(CatalogueCommand, UsageErrorsAndForeignFoldersExitWithTwoAndOneLine)
+{
+    QTemporaryDir notSimulator;
+    const QStringList cases[] = {
+        {}, {"--sim"}, {"--sim", CORVANE_SAMPLE_DIR, "--bogus"}, {"--sim", notSimulator.path()}};
+    for (const QStringList& args : cases) {
+        const CommandRun run = runCatalogue(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    }
+}
+
+} // namespace

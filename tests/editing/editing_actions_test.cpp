@@ -1,0 +1,214 @@
+// Showing, storing, adding and deleting stations and ships, and what that does to the ships
+// docked at a station and to the focus ship.
+#include "editing/ship_editing.h"
+#include "editing/station_editing.h"
+#include "editing_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kFocusMoved =
+    message("Warning",
+            "As the user-controled ship was no longer valid in the scenario, it has been "
+            "set to the first possible ship !",
+            MessageButtons::Ok, MessageIcon::Information);
+
+TEST(StationEditing, StoringCarriesPlanetAndNewNameToTheShipsAtTheStation)
+{
+    Workspace ws = testWorkspace();
+    appendStation(ws, station("Hub"));
+    ShipRow atHub = docked("Docker", "Hub");
+    atHub.Status = "docked";
+    ShipRow leftHub = landed("Lander");
+    leftHub.DockStation = "Hub"; // what its Docked frame last showed
+    appendShip(ws, atHub);
+    appendShip(ws, leftHub);
+    appendShip(ws, orbiting("Drifter"));
+    selectShip(ws, 0);
+    selectStation(ws, 0);
+    ws.stationForm.name = "Gateway";
+    ws.stationForm.stationRefIndex = 1;
+    changeStationPlanet(ws);
+    ws.stationForm.semiMajorAxis = "2000000";
+    ScriptedDialogs dialogs;
+
+    ASSERT_TRUE(validateStation(ws, dialogs));
+    EXPECT_EQ(ws.doc.stationNames, QStringList{"Gateway"});
+    EXPECT_EQ(ws.doc.stations[0].RefPlanet, "   Luna");
+    EXPECT_EQ(ws.doc.ships[0].Planet, "   Luna");
+    EXPECT_EQ(ws.doc.ships[0].DockStation, "Gateway");
+    EXPECT_EQ(ws.doc.ships[1].Planet, "Terra");
+    EXPECT_EQ(ws.doc.ships[1].DockStation, "Gateway");
+    EXPECT_EQ(ws.doc.ships[2].DockStation, "");
+    EXPECT_EQ(ws.shipForm.dockedStation, "Gateway"); // the ship page shows it again
+
+    // Renamed, the station is still the one its ships name: it cannot be deleted.
+    deleteStation(ws, dialogs);
+    EXPECT_EQ(dialogs.said(0),
+              message("Forbidden action", "You may not withdraw a station with a docked ship !",
+                      MessageButtons::Ok, MessageIcon::Exclamation));
+    EXPECT_EQ(ws.doc.stationNames.size(), 1);
+}
+
+TEST(StationEditing, DisplayDeletionAndAdditionKeepRowsAndFormInStep)
+{
+    Workspace ws = testWorkspace();
+    StationRow byClass = station("ByClass");
+    byClass.UseClassRotation = true;
+    StationRow last = station("Last");
+    last.EpochHour = "7";
+    appendStation(ws, station("First"));
+    appendStation(ws, byClass);
+    appendStation(ws, last);
+    selectStation(ws, 0);
+    EXPECT_EQ(ws.stationForm.rotationFrequency, "0.01");
+    EXPECT_TRUE(ws.stationForm.rotationFrequencyEnabled);
+    selectStation(ws, 1);
+    EXPECT_EQ(ws.stationForm.rotationFrequency, "Class value");
+    EXPECT_FALSE(ws.stationForm.rotationFrequencyEnabled);
+
+    ScriptedDialogs dialogs;
+    deleteStation(ws, dialogs);
+    EXPECT_EQ(dialogs.said(0),
+              message("Deleting confirmation", "Are you sure you want to delete the station ?",
+                      MessageButtons::YesNo, MessageIcon::Question));
+    EXPECT_EQ(ws.doc.stationNames, (QStringList{"First", "Last"}));
+    EXPECT_EQ(ws.doc.stations[1].EpochHour, "7");
+    EXPECT_EQ(ws.stationForm.name, "First");
+
+    addStation(ws); // where the deletion left a copy of Last
+    EXPECT_EQ(ws.stationForm.name, "New Station");
+    EXPECT_EQ(ws.stationForm.rotationFrequency, "Station class");
+    EXPECT_TRUE(ws.stationForm.useClassRotation);
+    EXPECT_EQ(ws.stationForm.semiMajorAxis, "");
+    // Validating another station rebuilds the list from the table, where the new one has no name.
+    selectStation(ws, 0);
+    ASSERT_TRUE(validateStation(ws, dialogs));
+    EXPECT_EQ(ws.doc.stationNames, (QStringList{"First", "Last", ""}));
+}
+
+TEST(ShipEditing, DisplayShowsStoredLevelsAndChangesNoCell)
+{
+    Workspace ws = testWorkspace();
+    ShipRow drifting = orbiting("Drifter");
+    drifting.RposX = "6.7E6";
+    drifting.Fuel = "0.755";
+    drifting.MainEngine = "-0.35";
+    drifting.HoverEngine = "0.125";
+    appendShip(ws, landed("Lander"));
+    appendShip(ws, drifting);
+
+    selectShip(ws, 0);
+    EXPECT_EQ(ws.shipForm.status, ShipStatusOption::Landed);
+    EXPECT_EQ(ws.shipForm.fuelLabel, "50 %");
+    EXPECT_EQ(ws.shipForm.mainLabel, "0");
+    EXPECT_FALSE(ws.shipForm.engineLabelsEnabled);
+    EXPECT_EQ(ws.doc.ships[0].Fuel, "0.5");
+
+    selectShip(ws, 1);
+    EXPECT_EQ(ws.shipForm.rposX, "6700000");
+    EXPECT_EQ(ws.shipForm.landedBase, "");
+    // Each slider takes the percentage rounded half to even and rewrites its label.
+    EXPECT_EQ(ws.shipForm.fuelLabel, "76 %");
+    EXPECT_EQ(ws.shipForm.mainLabel, "-35 %");
+    EXPECT_EQ(ws.shipForm.hoverLabel, "12 %");
+}
+
+TEST(ShipEditing, StoringTakesEveryFrameAndTheLevelsFromTheLabels)
+{
+    Workspace ws = testWorkspace();
+    appendShip(ws, docked("Docker", "Hub"));
+    selectShip(ws, 0);
+    shipStatusClicked(ws, ShipStatusOption::Landed);
+    padChosen(ws, {"Terra", " Port Alpha", "3"});
+    ws.shipForm.landedHeading = "45";
+    ws.shipForm.fuelLabel = "75 %";
+    ScriptedDialogs dialogs;
+    ASSERT_TRUE(validateShip(ws, dialogs));
+    const ShipRow& row = ws.doc.ships[0];
+    EXPECT_EQ(row.Status, "Landed");
+    EXPECT_EQ(row.Base, " Port Alpha");
+    EXPECT_EQ(row.DockStation, "Hub"); // the Docked frame is stored too
+    EXPECT_EQ(row.Fuel, "0.75");
+    EXPECT_EQ(row.MainEngine, "0");
+
+    using Level = std::pair<const char*, const char*>;
+    for (const auto& [label, stored] : {Level{"-35 %", "-0.35"}, Level{"0", "0"}, Level{"", "0"}}) {
+        ws.shipForm.hoverLabel = label;
+        ASSERT_TRUE(validateShip(ws, dialogs));
+        EXPECT_EQ(row.HoverEngine, stored);
+    }
+}
+
+TEST(ShipEditing, ValidatingIntoAnEmptyListUsesRowZeroAndSetsTheFocus)
+{
+    Workspace ws = testWorkspace();
+    ws.doc.ships.ShipTableRedim(2);
+    ws.doc.shipIndex = 1; // left by an earlier scenario
+    ws.shipForm.name = "Typed";
+    ScriptedDialogs dialogs;
+    ASSERT_TRUE(validateShip(ws, dialogs));
+    EXPECT_EQ(ws.doc.possibleShipFocus, QStringList{"Typed:"});
+    EXPECT_EQ(ws.doc.ships[0].Fuel, "0");
+    EXPECT_EQ(ws.doc.shipFocus, "Typed");
+    EXPECT_EQ(dialogs.said(0), kFocusMoved);
+}
+
+class ThreeShips : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ShipRow second = docked("Second", "Hub");
+        second.ExtraLines = "  XPDR 7\r\n; a remark";
+        appendShip(ws, orbiting("First"));
+        appendShip(ws, second);
+        appendShip(ws, landed("Third"));
+        ws.doc.shipFocus = "Third";
+    }
+
+    Workspace ws = testWorkspace();
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(ThreeShips, DeletingTheFirstShowsTheFormerSecondAndAddingGivesAFreshShip)
+{
+    selectShip(ws, 0);
+    deleteShip(ws, dialogs);
+    EXPECT_EQ(dialogs.said(0), message("Deleting confirmation", "Are you sure you want to delete the ship ?",
+                                       MessageButtons::YesNo, MessageIcon::Question));
+    EXPECT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(ws.doc.shipIndex, 0);
+    EXPECT_EQ(ws.shipForm.name, "Second");
+    EXPECT_EQ(ws.doc.ships[0].ExtraLines, "  XPDR 7\r\n; a remark");
+    EXPECT_EQ(ws.doc.possibleShipFocus, (QStringList{"Second:Hauler", "Third:Falcon"}));
+
+    addShip(ws); // where the deletion left a copy of Third
+    EXPECT_EQ(ws.shipForm.name, "New Ship");
+    EXPECT_EQ(ws.shipForm.status, ShipStatusOption::None);
+    EXPECT_EQ(ws.doc.ships[2].ExtraLines, "");
+}
+
+TEST_F(ThreeShips, DeletingTheFocusShipMovesTheFocusWithTheWarning)
+{
+    selectShip(ws, 2);
+    deleteShip(ws, dialogs);
+    EXPECT_EQ(ws.shipForm.name, "Second");
+    EXPECT_EQ(ws.doc.shipFocus, "First");
+    EXPECT_EQ(dialogs.said(1), kFocusMoved);
+}
+
+TEST(ShipEditing, TheOnlyShipCannotBeDeleted)
+{
+    Workspace ws = testWorkspace();
+    appendShip(ws, orbiting("Alone"));
+    ScriptedDialogs dialogs;
+    deleteShip(ws, dialogs);
+    EXPECT_EQ(dialogs.said(1),
+              message("Warning", "You may not delete this ship : the scenario must keep at least one ship !",
+                      MessageButtons::Ok, MessageIcon::Information));
+    EXPECT_EQ(ws.doc.shipNames, QStringList{"Alone"});
+}
+
+} // namespace
