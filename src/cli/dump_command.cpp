@@ -13,9 +13,10 @@
 
 namespace {
 
+// "yyyy-MM-dd", or empty for a cell that holds no date.
 QString isoDate(const QDate& date)
 {
-    return date.isValid() ? date.toString(Qt::ISODate) : QString();
+    return date.isValid() ? date.toString(u"yyyy-MM-dd") : QString();
 }
 
 QJsonObject stationJson(const StationRow& row)

@@ -14,6 +14,18 @@ bool ScenarioLine::isBlockLine() const
            !is(u"END_SHIPS");
 }
 
+bool ScenarioLine::opensSection() const
+{
+    if (raw.startsWith(u' '))
+        return false;
+    for (const QStringView section : {u"BEGIN_DESC", u"BEGIN_ENVIRONMENT", u"BEGIN_FOCUS", u"BEGIN_CAMERA",
+                                      u"BEGIN_HUD", u"BEGIN_STATIONS", u"BEGIN_SHIPS"}) {
+        if (is(section))
+            return true;
+    }
+    return startsWith(u"BEGIN_MFD");
+}
+
 std::optional<QString> lastChars(const QString& text, qsizetype n)
 {
     if (n < 0)

@@ -22,6 +22,9 @@ struct ScenarioLine
     // file, not empty once the comment is removed, and no closing line. Trailing blanks and a
     // trailing comment do not matter.
     bool isBlockLine() const;
+
+    // The opening line of a section of the file ('BEGIN_SHIPS', 'BEGIN_MFD Left'), not indented.
+    bool opensSection() const;
 };
 
 // The last n characters of a text; std::nullopt when n is negative (the statement is too short

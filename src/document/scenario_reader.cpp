@@ -11,22 +11,6 @@
 
 #include <optional>
 
-void ScenarioReaderHost::planetarySystemNamed(Scenario&, const QString&)
-{
-}
-void ScenarioReaderHost::descriptionRead(Scenario&)
-{
-}
-void ScenarioReaderHost::stationTabReset(Scenario&)
-{
-}
-void ScenarioReaderHost::stationsRead(Scenario&)
-{
-}
-void ScenarioReaderHost::shipsRead(Scenario&)
-{
-}
-
 namespace {
 
 // The two block sections of a scenario file.
@@ -38,12 +22,19 @@ struct Section
 constexpr Section kStations{u"BEGIN_STATIONS", u"END_STATIONS"};
 constexpr Section kShips{u"BEGIN_SHIPS", u"END_SHIPS"};
 
-// The file as the steps see it: its lines, and where the lines after the description start
-// (a description line reading 'BEGIN_SHIPS' or 'Date ...' belongs to the description only).
+// The file as the steps see it: its lines and its description block. The other steps look at
+// the lines after the description only (a description line reading 'BEGIN_SHIPS' or
+// 'BEGIN_ENVIRONMENT' belongs to the description).
 struct ScenarioText
 {
+    explicit ScenarioText(QStringList fileLines)
+        : lines(std::move(fileLines)), description(descriptionBlock(lines)), bodyStart(description.nextLine)
+    {
+    }
+
     QStringList lines;
-    qsizetype bodyStart = 0;
+    DescriptionBlock description;
+    qsizetype bodyStart;
 };
 
 // The lines of every BEGIN_x .. END_x section of the body; std::nullopt when there is none.
@@ -125,16 +116,15 @@ void readEnvironment(const QString& path, const std::optional<ScenarioText>& fil
     doc.shipFocus = focus ? trimBlanks(rightChars(*focus, focus->size() - 4)) : QString();
 }
 
-void readDescription(const QString& path, std::optional<ScenarioText>& file, Scenario& doc)
+void readDescription(const QString& path, const std::optional<ScenarioText>& file, Scenario& doc)
 {
     if (!file) {
         doc.description.clear();
         doc.scanLog.addRawFailure(path);
         return;
     }
-    const DescriptionBlock block = descriptionBlock(file->lines);
+    const DescriptionBlock& block = file->description;
     doc.description = block.text;
-    file->bodyStart = block.nextLine;
     if (block.nextLine > 0 && !block.closed)
         doc.scanLog.addEntry(
             QStringLiteral("The description of the file ") + path +
@@ -178,7 +168,8 @@ BlockCount countBlocks(const ScenarioText& file, Section section)
 // rows. Row r is named by its block line; END closes it and blanks the next row. An END that
 // closes a block without block line only blanks its row again, so that entry i of the name
 // list always names row i. Returns false when the section breaks off: a malformed statement,
-// the next section or the end of the file before its closing line, or more blocks than rows.
+// the next section or the end of the file before its closing line (the blocks of the next
+// section are not read as blocks of this one), or more blocks than rows.
 template <typename Table, typename ReadBlockLine, typename ReadStatement>
 bool readBlocks(const ScenarioText& file, Section section, Table& table, QStringList& names,
                 void (Table::*blank)(qsizetype), ReadBlockLine readBlockLine, ReadStatement readStatement)
@@ -199,7 +190,7 @@ bool readBlocks(const ScenarioText& file, Section section, Table& table, QString
             (table.*blank)(r);
         } else if (line.is(section.end)) {
             return true;
-        } else if (line.startsWith(u"BEGIN_")) {
+        } else if (line.opensSection()) {
             return false;
         } else if (!named && line.isBlockLine()) {
             readBlockLine(line, table[r]);
@@ -247,7 +238,7 @@ void TabSettings(const QString& path, Scenario& doc, ScenarioReaderHost& host)
     doc.scanLog.reset();
     std::optional<ScenarioText> file;
     if (auto lines = readTextLines(path))
-        file = ScenarioText{std::move(*lines), 0};
+        file.emplace(std::move(*lines));
 
     readEnvironment(path, file, doc, host);
     readDescription(path, file, doc);
@@ -262,8 +253,8 @@ void TabSettings(const QString& path, Scenario& doc, ScenarioReaderHost& host)
         stations = countBlocks(*file, kStations);
         ships = countBlocks(*file, kShips);
     } else {
-        failed();
-        failed();
+        failed(); // counting the stations
+        failed(); // counting the ships
     }
 
     doc.possibleShipFocus = ships.blockLines;
@@ -271,6 +262,8 @@ void TabSettings(const QString& path, Scenario& doc, ScenarioReaderHost& host)
 
     doc.stationNames.clear();
     host.stationTabReset(doc);
+    // Without stations no row of the scenario read before is kept: a station added next starts
+    // empty. Likewise for ships.
     if (stations.count == 0)
         doc.stations.StationTableRedim(0);
     else if (!readStations(*file, stations.count, doc))

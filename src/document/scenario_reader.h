@@ -6,7 +6,7 @@
 
 // What the reader asks of the editor around it while it reads. The editor refreshes its body
 // lists, bases, trees and editors here; a reader without a window (the command-line tool)
-// uses the default, which does nothing.
+// uses this class as it is, which does nothing.
 class ScenarioReaderHost
 {
 public:
@@ -15,18 +15,18 @@ public:
     // The file names its planetary system (after the start date has been read). The host
     // selects the system in its catalogue and applies it when it is not the one applied last,
     // which may empty the tables, the name lists, the focus ship and the description (the reader
-    // fills them again afterwards). The start date and the scan log must be left as they are.
-    virtual void planetarySystemNamed(Scenario& doc, const QString& name);
+    // fills them again afterwards). The start date must be left as it is; the scan log may only grow.
+    virtual void planetarySystemNamed(Scenario& /*doc*/, const QString& /*name*/) {}
     // The description has been read: the bases of the system are rebuilt.
-    virtual void descriptionRead(Scenario& doc);
+    virtual void descriptionRead(Scenario& /*doc*/) {}
     // Before stations are read: the station editor is cleared.
-    virtual void stationTabReset(Scenario& doc);
+    virtual void stationTabReset(Scenario& /*doc*/) {}
     // After the station step, also when it failed or found no station: show the selected
     // station and rebuild the station and base trees.
-    virtual void stationsRead(Scenario& doc);
+    virtual void stationsRead(Scenario& /*doc*/) {}
     // After the ship step and the selection of the first ship and vessel class: show the ship
     // and mark the occupied docks and pads.
-    virtual void shipsRead(Scenario& doc);
+    virtual void shipsRead(Scenario& /*doc*/) {}
 };
 
 // Reads the scenario file at `path` into `doc`, replacing its content. Never throws and never

@@ -76,7 +76,7 @@ ShipStatement readShipStatement(const ScenarioLine& line, ShipRow& row)
         return result(parts.has_value());
     }
     if (line.startsWith(u"HEADING")) {
-        // 'HEADING' without a value leaves the heading empty rather than failing the ships.
+        // 'HEADING' without a value leaves the heading empty rather than ending the ship section.
         const auto parts = splitAtFirst(t, u' ');
         row.Heading = parts ? parts->second : QString();
         return ShipStatement::Read;

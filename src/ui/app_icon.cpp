@@ -26,7 +26,8 @@ QPixmap drawIcon(int size)
 
     // A few stars.
     p.setBrush(QColor(235, 240, 255));
-    for (const QPointF& star : {QPointF(0.15, 0.2), QPointF(0.82, 0.14), QPointF(0.88, 0.7), QPointF(0.2, 0.84)})
+    for (const QPointF& star :
+         {QPointF(0.15, 0.2), QPointF(0.82, 0.14), QPointF(0.88, 0.7), QPointF(0.2, 0.84)})
         p.drawEllipse(QPointF(star.x() * s, star.y() * s), 0.022 * s + 0.3, 0.022 * s + 0.3);
 
     const QPointF centre(0.5 * s, 0.52 * s);

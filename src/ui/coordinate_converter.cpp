@@ -53,27 +53,31 @@ CoordinateConverter::CoordinateConverter(QWidget* parent) : QDialog(parent)
 
     auto* spherical = new QGroupBox(QStringLiteral("Spherical coordinates"), this);
     spherical->setObjectName(QStringLiteral("Frame1"));
-    radius_ = inputField(QStringLiteral("Radius"), QStringLiteral("100"), QStringLiteral("Vecor radius value"),
-                         spherical);
+    radius_ = inputField(QStringLiteral("Radius"), QStringLiteral("100"),
+                         QStringLiteral("Vecor radius value"), spherical);
     azimuth_ = inputField(QStringLiteral("Azimuth"), QStringLiteral("60"),
                           QStringLiteral("azimuth angle between the vector and the vector projection on "
                                          "equatorial plan in degree"),
                           spherical);
-    elevation_ = inputField(QStringLiteral("Elevation"), QStringLiteral("30"),
-                            QStringLiteral("Elevation angle between equatorial plan and the vector in degree"),
-                            spherical);
+    elevation_ = inputField(
+        QStringLiteral("Elevation"), QStringLiteral("30"),
+        QStringLiteral("Elevation angle between equatorial plan and the vector in degree"), spherical);
     auto* sphericalGrid = new QGridLayout(spherical);
-    sphericalGrid->addWidget(namedLabel(QStringLiteral("Label2"), QStringLiteral("Radiius"), spherical), 0, 0);
+    sphericalGrid->addWidget(namedLabel(QStringLiteral("Label2"), QStringLiteral("Radiius"), spherical), 0,
+                             0);
     sphericalGrid->addWidget(radius_, 0, 1);
-    sphericalGrid->addWidget(namedLabel(QStringLiteral("Label3"), QStringLiteral("Azimuth"), spherical), 1, 0);
+    sphericalGrid->addWidget(namedLabel(QStringLiteral("Label3"), QStringLiteral("Azimuth"), spherical), 1,
+                             0);
     sphericalGrid->addWidget(azimuth_, 1, 1);
     sphericalGrid->addWidget(new QLabel(QStringLiteral("°"), spherical), 1, 2);
-    sphericalGrid->addWidget(namedLabel(QStringLiteral("Label4"), QStringLiteral("Elevation"), spherical), 2, 0);
+    sphericalGrid->addWidget(namedLabel(QStringLiteral("Label4"), QStringLiteral("Elevation"), spherical), 2,
+                             0);
     sphericalGrid->addWidget(elevation_, 2, 1);
     sphericalGrid->addWidget(new QLabel(QStringLiteral("°"), spherical), 2, 2);
     sphericalGrid->setColumnStretch(1, 1);
 
-    auto* helpNote = namedLabel(QStringLiteral("Label1"), QStringLiteral("See in help for coordinate definition"), this);
+    auto* helpNote =
+        namedLabel(QStringLiteral("Label1"), QStringLiteral("See in help for coordinate definition"), this);
     helpNote->setAlignment(Qt::AlignCenter);
 
     auto* cartesian = new QGroupBox(QStringLiteral("Cartesian coordinates"), this);

@@ -65,23 +65,26 @@ DeleteFile::DeleteFile(Workspace& ws, QWidget* parent) : QDialog(parent), root_(
 
     auto* remove = new QPushButton(QStringLiteral("Delete"), this);
     remove->setObjectName(QStringLiteral("Command1"));
-    remove->setToolTip(QStringLiteral("Delete the selected scenario file. Both standard scenario files (Current "
-                                      "save and quick save) are protected from deleting in order to ensure to keep "
-                                      "at least a scenario when starting Corvane "));
+    remove->setToolTip(
+        QStringLiteral("Delete the selected scenario file. Both standard scenario files (Current "
+                       "save and quick save) are protected from deleting in order to ensure to keep "
+                       "at least a scenario when starting Corvane "));
     remove->setAutoDefault(false);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
-    cancel->setToolTip(
-        QStringLiteral("Return to the Corvane Scenario Editor main windows without deleting the selected scenario"));
+    cancel->setToolTip(QStringLiteral(
+        "Return to the Corvane Scenario Editor main windows without deleting the selected scenario"));
     cancel->setAutoDefault(false);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(folders_, 0, 0, 4, 1);
-    grid->addWidget(caption(QStringLiteral("Label2"), QStringLiteral("Scenario folder description"), this), 0, 1);
+    grid->addWidget(caption(QStringLiteral("Label2"), QStringLiteral("Scenario folder description"), this), 0,
+                    1);
     grid->addWidget(folderDescription_, 1, 1);
     grid->addWidget(caption(QStringLiteral("Label1"), QStringLiteral("Scenario file to delete"), this), 2, 1);
     grid->addWidget(files_, 3, 1);
-    grid->addWidget(caption(QStringLiteral("Label3"), QStringLiteral("Scenario descripton"), this), 4, 0, 1, 2);
+    grid->addWidget(caption(QStringLiteral("Label3"), QStringLiteral("Scenario descripton"), this), 4, 0, 1,
+                    2);
     grid->addWidget(fileDescription_, 5, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -130,8 +133,8 @@ void DeleteFile::folderChanged()
 
 void DeleteFile::showFileDescription(const QString& name)
 {
-    fileDescription_->setPlainText(name.isEmpty() ? QString()
-                                                  : shownText(readDescriptionBlock(joinPath(files_->folder(), name))));
+    fileDescription_->setPlainText(
+        name.isEmpty() ? QString() : shownText(readDescriptionBlock(joinPath(files_->folder(), name))));
 }
 
 void DeleteFile::deleteSelected(MessageButtons confirmation)

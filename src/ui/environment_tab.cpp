@@ -1,5 +1,6 @@
 #include "environment_tab.h"
 
+#include "description_text.h"
 #include "editing/scenario_session.h"
 
 #include <QApplication>
@@ -49,18 +50,6 @@ void selectEntry(QComboBox* box, int index)
 }
 
 } // namespace
-
-QString descriptionForDisplay(const QString& description)
-{
-    QString text = description;
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString descriptionFromDisplay(const QString& text)
-{
-    QString description = text;
-    return description.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
 
 EnvironmentTab::EnvironmentTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent), ws_(ws), dialogs_(dialogs)
@@ -196,7 +185,7 @@ void EnvironmentTab::refresh()
         appliedSystem_->setText(QString::number(ws_.appliedSystemIndex));
 
     const QString description = descriptionForDisplay(doc.description);
-    if (description_->toPlainText() != description)
+    if (typedText(description_) != description)
         description_->setPlainText(description);
 
     shipFocus_->setText(doc.shipFocus);
@@ -245,5 +234,5 @@ void EnvironmentTab::changeFocus()
 void EnvironmentTab::descriptionEdited()
 {
     if (!showing_)
-        ws_.doc.description = descriptionFromDisplay(description_->toPlainText());
+        ws_.doc.description = descriptionFromDisplay(typedText(description_));
 }

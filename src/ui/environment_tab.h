@@ -50,7 +50,3 @@ private:
     QLabel* julian_;
     bool showing_ = false;
 };
-
-// The description as the scenario holds it (lines ended by CR LF) and as a text field shows it.
-QString descriptionForDisplay(const QString& description);
-QString descriptionFromDisplay(const QString& text);

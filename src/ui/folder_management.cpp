@@ -43,8 +43,8 @@ QPushButton* commandButton(const QString& name, const QString& text, const QStri
 // to it.
 bool nameTaken(const QString& folder, const QString& name)
 {
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                       QDir::NoDotAndDotDot);
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return true;
@@ -130,9 +130,9 @@ void FolderManagement::insertFolder()
     const QString folder = folders_->path();
     if (!isWithinScenarioTree(folder, root_))
         return;
-    const QString name = MessageService::instance().inputText(QStringLiteral("Please, enter the folder name."),
-                                                              QStringLiteral("Making a nex scenario sub folder"),
-                                                              QStringLiteral("New scenario folder"));
+    const QString name = MessageService::instance().inputText(
+        QStringLiteral("Please, enter the folder name."), QStringLiteral("Making a nex scenario sub folder"),
+        QStringLiteral("New scenario folder"));
     if (name.isEmpty())
         return;
     if (const QString problem = folderNameProblem(name); !problem.isEmpty()) {
@@ -161,7 +161,8 @@ void FolderManagement::deleteFolder()
     if (!isWithinScenarioTree(folder, root_))
         return;
     if (isScenarioRoot(folder, root_)) {
-        stop(kAborted, QStringLiteral("The scenario folder itself can not be deleted; only its sub folders can."));
+        stop(kAborted,
+             QStringLiteral("The scenario folder itself can not be deleted; only its sub folders can."));
         return;
     }
     if (!MessageService::instance().confirm({QStringLiteral("Confirmation before deleting"),

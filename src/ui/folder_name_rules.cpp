@@ -29,7 +29,8 @@ QString folderNameProblem(const QString& name)
             .arg(name);
     for (const QChar c : name) {
         if (kForbiddenCharacters.contains(c))
-            return QStringLiteral("A folder name must not contain any of the characters \\ / : * ? \" < > |.");
+            return QStringLiteral(
+                "A folder name must not contain any of the characters \\ / : * ? \" < > |.");
         if (c.unicode() < 32)
             return QStringLiteral("A folder name must not contain control characters.");
     }

@@ -187,7 +187,7 @@ void Vex::loadScenario(const QString& folder, const QString& name, const QString
 
 void Vex::showScenario()
 {
-    if (!tabs_->isVisible()) {
+    if (tabs_->isHidden()) {
         tabs_->setCurrentIndex(0);
         tabs_->show();
     }

@@ -1,18 +1,18 @@
 #include "open_dialog.h"
 
+#include "description_text.h"
 #include "document/file_paths.h"
 #include "document/folder_description.h"
-#include "environment_tab.h"
 #include "file_list.h"
 #include "folder_list.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace {
 

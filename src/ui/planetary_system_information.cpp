@@ -48,8 +48,8 @@ PlanetarySystemInformation::PlanetarySystemInformation(Workspace& ws, QWidget* p
     connect(planet_, &QComboBox::currentIndexChanged, this, &PlanetarySystemInformation::showBody);
 
     mass_ = valueLabel(QStringLiteral("PlanetMass"), QStringLiteral("Displays the planet mass in kg."), this);
-    meanRadius_ = valueLabel(QStringLiteral("PlanetMeanRadius"), QStringLiteral("Displays the planet mean radius in m."),
-                             this);
+    meanRadius_ = valueLabel(QStringLiteral("PlanetMeanRadius"),
+                             QStringLiteral("Displays the planet mean radius in m."), this);
     rotationPeriod_ = valueLabel(QStringLiteral("PlanetSideralRotationPeriod"),
                                  QStringLiteral("Displays the planet sideral rotation period."), this);
     atmosphereLimit_ = valueLabel(QStringLiteral("PlanetAtmosphereLimit"), QString(), this);
@@ -59,9 +59,11 @@ PlanetarySystemInformation::PlanetarySystemInformation(Workspace& ws, QWidget* p
     grid->addWidget(mass_, 0, 1);
     grid->addWidget(titleLabel(QStringLiteral("Label2"), QStringLiteral("Mean radius"), this), 1, 0);
     grid->addWidget(meanRadius_, 1, 1);
-    grid->addWidget(titleLabel(QStringLiteral("Label3"), QStringLiteral("Siderial rotation period"), this), 2, 0);
+    grid->addWidget(titleLabel(QStringLiteral("Label3"), QStringLiteral("Siderial rotation period"), this), 2,
+                    0);
     grid->addWidget(rotationPeriod_, 2, 1);
-    grid->addWidget(titleLabel(QStringLiteral("Label5"), QStringLiteral("Atmosphere altitude limit"), this), 3, 0);
+    grid->addWidget(titleLabel(QStringLiteral("Label5"), QStringLiteral("Atmosphere altitude limit"), this),
+                    3, 0);
     grid->addWidget(atmosphereLimit_, 3, 1);
     grid->setColumnStretch(1, 1);
 

@@ -1,10 +1,10 @@
 #include "save_as_dialog.h"
 
+#include "description_text.h"
 #include "document/file_paths.h"
 #include "document/folder_description.h"
 #include "document/scenario_writer.h"
 #include "document/text_primitives.h"
-#include "environment_tab.h"
 #include "file_list.h"
 #include "folder_list.h"
 #include "write_failure.h"
@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 QString normalisedScenarioName(const QString& typed)
 {

@@ -28,6 +28,5 @@ bool isWithinScenarioTree(const QString& folder, const QString& root)
 
 bool isScenarioRoot(const QString& folder, const QString& root)
 {
-    return rootExists(root) && !folder.isEmpty() &&
-           QFileInfo(cleaned(folder)) == QFileInfo(cleaned(root));
+    return rootExists(root) && !folder.isEmpty() && QFileInfo(cleaned(folder)) == QFileInfo(cleaned(root));
 }

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct ScnRun
@@ -43,7 +45,7 @@ QByteArray fileBytes(const QString& path)
 
 QJsonObject dump(const QString& path)
 {
-    const ScnRun run = corvaneScn({QStringLiteral("dump"), path});
+    const ScnRun run = corvaneScn({u"dump"_s, path});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     return QJsonDocument::fromJson(run.out).object();
 }
@@ -51,13 +53,13 @@ QJsonObject dump(const QString& path)
 TEST(DumpCommand, ShowsEveryCellAsTheEditorStoresIt)
 {
     const QJsonObject doc = dump(cliFixture("cells.scn"));
-    EXPECT_EQ(doc[u"description"].toString(), QStringLiteral("Cells as the editor stores them.\r\n"));
-    EXPECT_EQ(doc[u"system"].toString(), QStringLiteral("Sol"));
-    EXPECT_EQ(doc[u"focus"].toString(), QStringLiteral("Shuttle"));
-    EXPECT_EQ(doc[u"focusCandidates"].toArray(), QJsonArray{QStringLiteral("Shuttle:Falcon")});
+    EXPECT_EQ(doc[u"description"].toString(), u"Cells as the editor stores them.\r\n"_s);
+    EXPECT_EQ(doc[u"system"].toString(), u"Sol"_s);
+    EXPECT_EQ(doc[u"focus"].toString(), u"Shuttle"_s);
+    EXPECT_EQ(doc[u"focusCandidates"].toArray(), QJsonArray{u"Shuttle:Falcon"_s});
     EXPECT_EQ(doc[u"scanLog"].toString(), QString());
     const QJsonObject start = doc[u"start"].toObject();
-    EXPECT_EQ(start[u"date"].toString(), QStringLiteral("2000-01-01"));
+    EXPECT_EQ(start[u"date"].toString(), u"2000-01-01"_s);
     EXPECT_EQ(start[u"hour"].toInt(), 16);
     EXPECT_EQ(start[u"minute"].toInt(), 48);
 
@@ -65,28 +67,28 @@ TEST(DumpCommand, ShowsEveryCellAsTheEditorStoresIt)
     ASSERT_EQ(stations.size(), 2) << "only the rows in use, not the spare row";
     const QJsonObject gateway = stations[0].toObject();
     EXPECT_EQ(gateway.size(), 17);
-    EXPECT_EQ(gateway[u"SemiMajorAxis"].toString(), QStringLiteral("6.7E6 "));
-    EXPECT_EQ(gateway[u"PeriapsisLongitude"].toString(), QStringLiteral("20 "));
-    EXPECT_EQ(gateway[u"MeanLongitude"].toString(), QStringLiteral("30"));
-    EXPECT_EQ(gateway[u"AngleX"].toString(), QStringLiteral("0 "));
+    EXPECT_EQ(gateway[u"SemiMajorAxis"].toString(), u"6.7E6 "_s);
+    EXPECT_EQ(gateway[u"PeriapsisLongitude"].toString(), u"20 "_s);
+    EXPECT_EQ(gateway[u"MeanLongitude"].toString(), u"30"_s);
+    EXPECT_EQ(gateway[u"AngleX"].toString(), u"0 "_s);
     EXPECT_EQ(gateway[u"UseClassRotation"].toBool(false), true);
-    EXPECT_EQ(gateway[u"EpochDate"].toString(), QStringLiteral("2000-01-01"));
-    EXPECT_EQ(gateway[u"EpochHour"].toString(), QStringLiteral("12"));
-    EXPECT_EQ(gateway[u"EpochMinute"].toString(), QStringLiteral("0"));
+    EXPECT_EQ(gateway[u"EpochDate"].toString(), u"2000-01-01"_s);
+    EXPECT_EQ(gateway[u"EpochHour"].toString(), u"12"_s);
+    EXPECT_EQ(gateway[u"EpochMinute"].toString(), u"0"_s);
     const QJsonObject selene = stations[1].toObject();
-    EXPECT_EQ(selene[u"RotationFrequency"].toString(), QStringLiteral("0.0125"));
+    EXPECT_EQ(selene[u"RotationFrequency"].toString(), u"0.0125"_s);
     EXPECT_EQ(selene[u"UseClassRotation"].toBool(true), false);
-    EXPECT_EQ(selene[u"EpochDate"].toString(QStringLiteral("none")), QString());
+    EXPECT_EQ(selene[u"EpochDate"].toString(u"none"_s), QString());
 
     const QJsonArray ships = doc[u"ships"].toArray();
     ASSERT_EQ(ships.size(), 1);
     const QJsonObject shuttle = ships[0].toObject();
     EXPECT_EQ(shuttle.size(), 23);
-    EXPECT_EQ(shuttle[u"RposX"].toString(), QStringLiteral("1"));
-    EXPECT_EQ(shuttle[u"RposY"].toString(QStringLiteral("none")), QString());
-    EXPECT_EQ(shuttle[u"RposZ"].toString(), QStringLiteral("2 3"));
-    EXPECT_EQ(shuttle[u"Heading"].toString(), QStringLiteral("Toto"));
-    EXPECT_EQ(shuttle[u"Fuel"].toString(), QStringLiteral("0.5"));
+    EXPECT_EQ(shuttle[u"RposX"].toString(), u"1"_s);
+    EXPECT_EQ(shuttle[u"RposY"].toString(u"none"_s), QString());
+    EXPECT_EQ(shuttle[u"RposZ"].toString(), u"2 3"_s);
+    EXPECT_EQ(shuttle[u"Heading"].toString(), u"Toto"_s);
+    EXPECT_EQ(shuttle[u"Fuel"].toString(), u"0.5"_s);
     for (const QString& key : shuttle.keys())
         EXPECT_TRUE(shuttle[key].isString()) << key.toStdString();
 }
@@ -94,29 +96,29 @@ TEST(DumpCommand, ShowsEveryCellAsTheEditorStoresIt)
 TEST(DumpCommand, ReportsTheScanLog)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("broken.scn"));
+    const QString path = dir.filePath(u"broken.scn"_s);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("BEGIN_ENVIRONMENT\r\n  Date MJD 51544.5\r\nEND_ENVIRONMENT\r\nBEGIN_SHIPS\r\nA:Falcon\r\n"
                "  STATUS Docked Earth\r\nEND\r\nEND_SHIPS\r\n");
     file.close();
     const QJsonObject doc = dump(path);
-    EXPECT_EQ(doc[u"scanLog"].toString(), QStringLiteral("Can not open the file ") + path);
+    EXPECT_EQ(doc[u"scanLog"].toString(), u"Can not open the file "_s + path);
     EXPECT_EQ(doc[u"ships"].toArray().size(), 1);
 }
 
 TEST(ScenarioCommands, RefuseBadUsageAndUnreadableFilesWithOneLine)
 {
     QTemporaryDir dir;
-    const QString missing = dir.filePath(QStringLiteral("missing.scn"));
+    const QString missing = dir.filePath(u"missing.scn"_s);
     const QList<QStringList> calls{
-        {QStringLiteral("dump")},
-        {QStringLiteral("dump"), cliFixture("cells.scn"), cliFixture("cells.scn")},
-        {QStringLiteral("dump"), missing},
-        {QStringLiteral("dump"), dir.path()},
-        {QStringLiteral("rewrite"), cliFixture("cells.scn")},
-        {QStringLiteral("rewrite"), missing, dir.filePath(QStringLiteral("out.scn"))},
-        {QStringLiteral("rewrite"), cliFixture("cells.scn"), dir.filePath(QStringLiteral("no/such/out.scn"))},
+        {u"dump"_s},
+        {u"dump"_s, cliFixture("cells.scn"), cliFixture("cells.scn")},
+        {u"dump"_s, missing},
+        {u"dump"_s, dir.path()},
+        {u"rewrite"_s, cliFixture("cells.scn")},
+        {u"rewrite"_s, missing, dir.filePath(u"out.scn"_s)},
+        {u"rewrite"_s, cliFixture("cells.scn"), dir.filePath(u"no/such/out.scn"_s)},
     };
     for (const QStringList& args : calls) {
         const ScnRun run = corvaneScn(args);
@@ -125,21 +127,21 @@ TEST(ScenarioCommands, RefuseBadUsageAndUnreadableFilesWithOneLine)
         EXPECT_TRUE(run.out.isEmpty()) << call.toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << call.toStdString() << ": " << run.err.toStdString();
     }
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.scn"))));
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"out.scn"_s)));
 }
 
 TEST(RewriteCommand, IsAFixedPointForEverySampleScenario)
 {
     QTemporaryDir dir;
     int scenarios = 0;
-    QDirIterator it(QStringLiteral(CORVANE_SAMPLE_DIR "/Scenarios"), {QStringLiteral("*.scn")}, QDir::Files,
+    QDirIterator it(QStringLiteral(CORVANE_SAMPLE_DIR "/Scenarios"), {u"*.scn"_s}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
-        const QString once = dir.filePath(QStringLiteral("once.scn"));
-        const QString twice = dir.filePath(QStringLiteral("twice.scn"));
-        ASSERT_EQ(corvaneScn({QStringLiteral("rewrite"), source, once}).exitCode, 0) << source.toStdString();
-        ASSERT_EQ(corvaneScn({QStringLiteral("rewrite"), once, twice}).exitCode, 0) << source.toStdString();
+        const QString once = dir.filePath(u"once.scn"_s);
+        const QString twice = dir.filePath(u"twice.scn"_s);
+        ASSERT_EQ(corvaneScn({u"rewrite"_s, source, once}).exitCode, 0) << source.toStdString();
+        ASSERT_EQ(corvaneScn({u"rewrite"_s, once, twice}).exitCode, 0) << source.toStdString();
         EXPECT_EQ(fileBytes(once), fileBytes(twice)) << source.toStdString();
         ++scenarios;
     }
@@ -149,8 +151,8 @@ TEST(RewriteCommand, IsAFixedPointForEverySampleScenario)
 TEST(RewriteCommand, KeepsEveryByteAbove127)
 {
     QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("out.scn"));
-    ASSERT_EQ(corvaneScn({QStringLiteral("rewrite"), cliFixture("high_bytes.scn"), out}).exitCode, 0);
+    const QString out = dir.filePath(u"out.scn"_s);
+    ASSERT_EQ(corvaneScn({u"rewrite"_s, cliFixture("high_bytes.scn"), out}).exitCode, 0);
     QByteArray high;
     for (int b = 128; b < 256; ++b)
         high.append(static_cast<char>(b));
@@ -164,8 +166,8 @@ TEST(RewriteCommand, KeepsEveryByteAbove127)
 TEST(RewriteCommand, RefusesAScenarioWithoutShipsLikeTheEditor)
 {
     QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("out.scn"));
-    const ScnRun run = corvaneScn({QStringLiteral("rewrite"), cliFixture("no_ships.scn"), out});
+    const QString out = dir.filePath(u"out.scn"_s);
+    const ScnRun run = corvaneScn({u"rewrite"_s, cliFixture("no_ships.scn"), out});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("You must have at least one ship in the scenario !"));
     EXPECT_FALSE(QFile::exists(out));

@@ -4,15 +4,16 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(GetData, ReturnsTheLastMatchingItemWithoutRegardToCase)
 {
     ScenarioFiles files;
-    const QString path = files.write(QStringLiteral("Earth.cfg"),
-                                     {QStringLiteral("; Earth"), QStringLiteral("Mass = 5.97e24 ; kg"),
-                                      QStringLiteral("  Date MJD 51544.5"),
-                                      QStringLiteral("Size = 1, Size = 2"), QStringLiteral("date mjd 1")});
+    const QString path =
+        files.write(u"Earth.cfg"_s, {u"; Earth"_s, u"Mass = 5.97e24 ; kg"_s, u"  Date MJD 51544.5"_s,
+                                     u"Size = 1, Size = 2"_s, u"date mjd 1"_s});
     ScanLog log;
     struct Case
     {
@@ -34,33 +35,29 @@ TEST(GetData, LogsAFileItCannotRead)
 {
     ScenarioFiles files;
     ScanLog log;
-    const QString path = files.path(QStringLiteral("missing.cfg"));
-    EXPECT_EQ(GetData(path, QStringLiteral("Mass"), log), kNoData);
+    const QString path = files.path(u"missing.cfg"_s);
+    EXPECT_EQ(GetData(path, u"Mass"_s, log), kNoData);
     EXPECT_TRUE(log.LogError);
-    EXPECT_EQ(log.LogMessage, QStringLiteral("Can not open the file ") + path + QStringLiteral(". "));
+    EXPECT_EQ(log.LogMessage, u"Can not open the file "_s + path + u". "_s);
 }
 
 TEST(FindData, PairsEachValueWithItsFileAndCutsByPosition)
 {
     ScenarioFiles files;
-    files.write(QStringLiteral("Sol.cfg"), {QStringLiteral("Star1 = Sun"), QStringLiteral("Name = Sol")});
-    files.write(QStringLiteral("Twice.cfg"),
-                {QStringLiteral("Star1 = A"), QStringLiteral("Name=Tight"), QStringLiteral("name = lower")});
-    files.write(QStringLiteral("Ship.cfg"), {QStringLiteral("ClassName = Falcon")});
-    const QString folder = files.path(QStringLiteral("Sol.cfg")).chopped(7);
+    files.write(u"Sol.cfg"_s, {u"Star1 = Sun"_s, u"Name = Sol"_s});
+    files.write(u"Twice.cfg"_s, {u"Star1 = A"_s, u"Name=Tight"_s, u"name = lower"_s});
+    files.write(u"Ship.cfg"_s, {u"ClassName = Falcon"_s});
+    const QString folder = files.path(u"Sol.cfg"_s).chopped(7);
     ScanLog log;
-    const FindDataResult result = FindData(folder,
-                                           {QStringLiteral("Sol.cfg"), QStringLiteral("Ship.cfg"),
-                                            QStringLiteral("Twice.cfg"), QStringLiteral("Gone.cfg")},
-                                           QStringLiteral("Star1"), QStringLiteral("Name"), log);
-    EXPECT_EQ(result.files, (QStringList{QStringLiteral("Sol.cfg"), QStringLiteral("Twice.cfg")}));
+    const FindDataResult result = FindData(
+        folder, {u"Sol.cfg"_s, u"Ship.cfg"_s, u"Twice.cfg"_s, u"Gone.cfg"_s}, u"Star1"_s, u"Name"_s, log);
+    EXPECT_EQ(result.files, (QStringList{u"Sol.cfg"_s, u"Twice.cfg"_s}));
     ASSERT_EQ(result.values.size(), 2);
-    EXPECT_EQ(result.values[0].file, QStringLiteral("Sol.cfg"));
-    EXPECT_EQ(result.values[0].value, QStringLiteral("Sol"));
-    EXPECT_EQ(result.values[1].file, QStringLiteral("Twice.cfg"));
-    EXPECT_EQ(result.values[1].value, QStringLiteral("ght")); // "Name=Tight" cut by position
-    EXPECT_EQ(log.LogMessage,
-              QStringLiteral("Can not open the file ") + folder + QStringLiteral("Gone.cfg. "));
+    EXPECT_EQ(result.values[0].file, u"Sol.cfg"_s);
+    EXPECT_EQ(result.values[0].value, u"Sol"_s);
+    EXPECT_EQ(result.values[1].file, u"Twice.cfg"_s);
+    EXPECT_EQ(result.values[1].value, u"ght"_s); // "Name=Tight" cut by position
+    EXPECT_EQ(log.LogMessage, u"Can not open the file "_s + folder + u"Gone.cfg. "_s);
 }
 
 } // namespace

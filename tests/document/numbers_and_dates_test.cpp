@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(NumberText, WritesConvertedNumbers)
@@ -31,9 +33,9 @@ TEST(NumberText, WritesConvertedNumbers)
     };
     for (const auto& c : cases)
         EXPECT_EQ(numberText(c.value), QString::fromLatin1(c.text)) << c.text;
-    EXPECT_EQ(convertedNumber(1.0), QStringLiteral(" 1"));
-    EXPECT_EQ(convertedNumber(-2.0), QStringLiteral("-2"));
-    EXPECT_EQ(convertedNumber(0.0), QStringLiteral(" 0"));
+    EXPECT_EQ(convertedNumber(1.0), u" 1"_s);
+    EXPECT_EQ(convertedNumber(-2.0), u"-2"_s);
+    EXPECT_EQ(convertedNumber(0.0), u" 0"_s);
 }
 
 TEST(Dates, DayZeroIsTheLastDayOf1899)

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 QString ScenarioFiles::write(const QString& name, const QStringList& lines)
 {
     return writeBytes(name, crlfText(lines));
@@ -26,17 +28,21 @@ QString ScenarioFiles::path(const QString& name) const
 QStringList scenarioLines(const QStringList& stations, const QStringList& ships,
                           const QStringList& description)
 {
-    QStringList lines{QStringLiteral("BEGIN_DESC")};
+    QStringList lines{u"BEGIN_DESC"_s};
     lines << description;
-    lines << QStringLiteral("END_DESC") << QString() << QStringLiteral("BEGIN_ENVIRONMENT")
-          << QStringLiteral("  System Sol") << QStringLiteral("  Date MJD 51544.5")
-          << QStringLiteral("END_ENVIRONMENT") << QString() << QStringLiteral("BEGIN_FOCUS")
-          << QStringLiteral("  Ship Shuttle") << QStringLiteral("END_FOCUS") << QString();
+    lines << u"END_DESC"_s << QString() << u"BEGIN_ENVIRONMENT"_s << u"  System Sol"_s
+          << u"  Date MJD 51544.5"_s << u"END_ENVIRONMENT"_s << QString() << u"BEGIN_FOCUS"_s
+          << u"  Ship Shuttle"_s << u"END_FOCUS"_s << QString();
     if (!stations.isEmpty())
-        lines << QStringLiteral("BEGIN_STATIONS") << stations << QStringLiteral("END_STATIONS") << QString();
+        lines << u"BEGIN_STATIONS"_s << stations << u"END_STATIONS"_s << QString();
     if (!ships.isEmpty())
-        lines << QStringLiteral("BEGIN_SHIPS") << ships << QStringLiteral("END_SHIPS");
+        lines << u"BEGIN_SHIPS"_s << ships << u"END_SHIPS"_s;
     return lines;
+}
+
+QStringList textLines(const QString& text)
+{
+    return text.split(u'\n');
 }
 
 Scenario readScenario(const QString& path)
@@ -45,9 +51,4 @@ Scenario readScenario(const QString& path)
     ScenarioReaderHost host;
     TabSettings(path, doc, host);
     return doc;
-}
-
-QString documentFixture(const QString& name)
-{
-    return QStringLiteral(CORVANE_TEST_DATA_DIR "/document/") + name;
 }

@@ -26,8 +26,8 @@ private:
 QStringList scenarioLines(const QStringList& stations, const QStringList& ships,
                           const QStringList& description = {QStringLiteral("A test scenario.")});
 
+// The lines of a text written in a test, split at '\n'.
+QStringList textLines(const QString& text);
+
 // Reads the file with a host that does nothing.
 Scenario readScenario(const QString& path);
-
-// A fixture of tests/data/document.
-QString documentFixture(const QString& name);

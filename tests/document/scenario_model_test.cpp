@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(StationTable, RedimCreatesFreshRowsAndBlankingSetsTheBlankValues)
@@ -13,7 +15,7 @@ TEST(StationTable, RedimCreatesFreshRowsAndBlankingSetsTheBlankValues)
     EXPECT_FALSE(table[1].UseClassRotation);
     EXPECT_FALSE(table[1].EpochDate.isValid());
 
-    table[1].Name = QStringLiteral("Gateway");
+    table[1].Name = u"Gateway"_s;
     table[1].EpochDate = QDate(2000, 1, 1);
     table.StationTableBlanking(1);
     EXPECT_TRUE(table[1].UseClassRotation);
@@ -33,10 +35,10 @@ TEST(StationTable, RedimPreserveKeepsTheRowsBelowTheBound)
         table[i].Name = QString::number(i);
     table.StationTableRedimPreserve(1);
     ASSERT_EQ(table.rowCount(), 2);
-    EXPECT_EQ(table[1].Name, QStringLiteral("1"));
+    EXPECT_EQ(table[1].Name, u"1"_s);
     table.StationTableRedimPreserve(3);
     ASSERT_EQ(table.rowCount(), 4);
-    EXPECT_EQ(table[0].Name, QStringLiteral("0"));
+    EXPECT_EQ(table[0].Name, u"0"_s);
     EXPECT_TRUE(table[3].Name.isEmpty());
     EXPECT_FALSE(table[3].UseClassRotation);
 }
@@ -49,21 +51,21 @@ TEST(ShipTable, BlankingKeepsNameAndExtraLinesAndSetsTheBlankValues)
     EXPECT_TRUE(table[1].Fuel.isEmpty());
 
     ShipRow& row = table[1];
-    row.Name = QStringLiteral("Shuttle");
-    row.ExtraLines = QStringLiteral("  XPDR 1");
-    row.ClassName = QStringLiteral("Falcon");
-    row.Status = QStringLiteral("Landed");
-    row.Heading = QStringLiteral("90");
+    row.Name = u"Shuttle"_s;
+    row.ExtraLines = u"  BEACON 1"_s;
+    row.ClassName = u"Falcon"_s;
+    row.Status = u"Landed"_s;
+    row.Heading = u"90"_s;
     table.ShipTableBlanking(1);
-    EXPECT_EQ(row.Name, QStringLiteral("Shuttle"));
-    EXPECT_EQ(row.ExtraLines, QStringLiteral("  XPDR 1"));
+    EXPECT_EQ(row.Name, u"Shuttle"_s);
+    EXPECT_EQ(row.ExtraLines, u"  BEACON 1"_s);
     EXPECT_TRUE(row.ClassName.isEmpty());
     EXPECT_TRUE(row.Status.isEmpty());
-    EXPECT_EQ(row.Heading, QStringLiteral("Toto"));
+    EXPECT_EQ(row.Heading, u"Toto"_s);
     for (const QString* zero :
          {&row.RposX, &row.RposY, &row.RposZ, &row.RvelX, &row.RvelY, &row.RvelZ, &row.ArotX, &row.ArotY,
           &row.ArotZ, &row.Vrot, &row.Fuel, &row.MainEngine, &row.HoverEngine})
-        EXPECT_EQ(*zero, QStringLiteral("0"));
+        EXPECT_EQ(*zero, u"0"_s);
     EXPECT_TRUE(row.Pad.isEmpty());
     EXPECT_TRUE(row.DockPort.isEmpty());
 

@@ -6,26 +6,28 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString failure(const QString& path)
 {
-    return QStringLiteral("Can not open the file ") + path;
+    return u"Can not open the file "_s + path;
 }
 
 QString dateEntry(const QString& path)
 {
-    return QStringLiteral("The file ") + path +
-           QStringLiteral(" has no readable Date statement; the start date is set to 2000-01-01 12:00. ");
+    return u"The file "_s + path +
+           u" has no readable Date statement; the start date is set to 2000-01-01 12:00. "_s;
 }
 
-// The file as scenarioLines writes it, with the environment section replaced.
-QStringList withEnvironment(const QStringList& environment,
-                            const QStringList& ships = {QStringLiteral("Shuttle:Falcon"),
-                                                        QStringLiteral("END")})
+const QStringList oneShip{u"Shuttle:Falcon"_s, u"END"_s};
+
+// The file as scenarioLines writes it, with other lines in its environment section.
+QStringList withEnvironment(const QStringList& environment)
 {
-    QStringList lines = scenarioLines({}, ships);
-    const qsizetype begin = lines.indexOf(QStringLiteral("BEGIN_ENVIRONMENT"));
+    QStringList lines = scenarioLines({}, oneShip);
+    const qsizetype begin = lines.indexOf(u"BEGIN_ENVIRONMENT"_s);
     lines.remove(begin + 1, 2);
     for (qsizetype i = 0; i < environment.size(); ++i)
         lines.insert(begin + 1 + i, environment[i]);
@@ -38,32 +40,30 @@ TEST(ReaderStartDate, ConvertsEveryDateKindAndFallsBackWhenThereIsNone)
     {
         const char* name;
         QString statement; // empty: no Date line
-        QDate date;
         int hour;
         int minute;
         bool fallback;
     };
-    const QDate y2k(2000, 1, 1);
     const Case cases[] = {
-        {"mjd", QStringLiteral("  Date MJD 51544.5"), y2k, 12, 0, false},
-        {"jd", QStringLiteral("  Date JD 2451545.0"), y2k, 12, 0, false},
-        {"je", QStringLiteral("  Date JE 2000.0"), y2k, 12, 0, false},
-        {"other-kind-is-mjd", QStringLiteral("  Date XYZ 51544.5"), y2k, 12, 0, false},
-        {"kind-case-counts", QStringLiteral("  Date jd 51544.25"), y2k, 6, 0, false},
-        {"minute-kept", QStringLiteral("  Date MJD 51544.7"), y2k, 16, 48, false},
-        {"seconds-dropped", QStringLiteral("  Date MJD 51544.70069"), y2k, 16, 48, false},
-        {"comment", QStringLiteral("  Date MJD 51544.5 ; noon"), y2k, 12, 0, false},
-        {"short", QStringLiteral("  Date MJD"), y2k, 12, 0, true},
-        {"missing", QString(), y2k, 12, 0, true},
+        {"mjd", u"  Date MJD 51544.5"_s, 12, 0, false},
+        {"jd", u"  Date JD 2451545.0"_s, 12, 0, false},
+        {"je", u"  Date JE 2000.0"_s, 12, 0, false},
+        {"other-kind-is-mjd", u"  Date XYZ 51544.5"_s, 12, 0, false},
+        {"kind-case-counts", u"  Date jd 51544.25"_s, 6, 0, false},
+        {"minute-kept", u"  Date MJD 51544.7"_s, 16, 48, false},
+        {"seconds-dropped", u"  Date MJD 51544.70069"_s, 16, 48, false},
+        {"comment", u"  Date MJD 51544.5 ; noon"_s, 12, 0, false},
+        {"short", u"  Date MJD"_s, 12, 0, true},
+        {"missing", QString(), 12, 0, true},
     };
     for (const auto& c : cases) {
         ScenarioFiles files;
-        QStringList environment{QStringLiteral("  System Sol")};
+        QStringList environment{u"  System Sol"_s};
         if (!c.statement.isEmpty())
             environment << c.statement;
-        const QString path = files.write(QStringLiteral("date.scn"), withEnvironment(environment));
+        const QString path = files.write(u"date.scn"_s, withEnvironment(environment));
         const Scenario doc = readScenario(path);
-        EXPECT_EQ(doc.startDate, c.date) << c.name;
+        EXPECT_EQ(doc.startDate, QDate(2000, 1, 1)) << c.name;
         EXPECT_EQ(doc.startHour, c.hour) << c.name;
         EXPECT_EQ(doc.startMinute, c.minute) << c.name;
         EXPECT_EQ(doc.scanLog.LogMessage, c.fallback ? dateEntry(path) : QString()) << c.name;
@@ -73,43 +73,44 @@ TEST(ReaderStartDate, ConvertsEveryDateKindAndFallsBackWhenThereIsNone)
 TEST(ReaderEnvironment, LooksUpEachStatementInItsOwnSection)
 {
     ScenarioFiles files;
-    const QString path = files.write(
-        QStringLiteral("sections.scn"),
-        scenarioLines({},
-                      {QStringLiteral("Shuttle:Falcon"), QStringLiteral("END"),
-                       QStringLiteral("Shipwreck:Hauler"), QStringLiteral("  System Kestrel"),
-                       QStringLiteral("END")},
-                      {QStringLiteral("Date of the flight: tomorrow"), QStringLiteral("Ship name: none")}));
+    const QString path = files.write(u"sections.scn"_s, scenarioLines({}, textLines(uR"(Shuttle:Falcon
+END
+Shipwreck:Hauler
+  System Kestrel
+END)"_s),
+                                                                      {u"Date of the flight: tomorrow"_s}));
     const Scenario doc = readScenario(path);
-    EXPECT_EQ(doc.planetarySystem, QStringLiteral("Sol"));
+    EXPECT_EQ(doc.planetarySystem, u"Sol"_s);
     EXPECT_EQ(doc.startDate, QDate(2000, 1, 1));
     EXPECT_EQ(doc.startHour, 12);
-    EXPECT_EQ(doc.shipFocus, QStringLiteral("Shuttle"));
+    EXPECT_EQ(doc.shipFocus, u"Shuttle"_s);
     EXPECT_DOUBLE_EQ(doc.julianDate, 51544.5 - kMjdOffset);
 }
 
 TEST(ReaderEnvironment, FileWithoutSectionsKeepsTheWholeFileLookUp)
 {
     ScenarioFiles files;
-    const QString path =
-        files.write(QStringLiteral("loose.scn"),
-                    {QStringLiteral("System Sol ; home"), QStringLiteral("Date MJD 51544.25"),
-                     QStringLiteral("Ship Shipwreck"), QStringLiteral("BEGIN_SHIPS"),
-                     QStringLiteral("Shipwreck:Hauler"), QStringLiteral("END"), QStringLiteral("END_SHIPS")});
+    const QString path = files.write(u"loose.scn"_s, textLines(uR"(System Sol ; home
+Date MJD 51544.25
+Ship Shipwreck
+BEGIN_SHIPS
+Shipwreck:Hauler
+END
+END_SHIPS)"_s));
     const Scenario doc = readScenario(path);
-    EXPECT_EQ(doc.planetarySystem, QStringLiteral("Sol"));
+    EXPECT_EQ(doc.planetarySystem, u"Sol"_s);
     EXPECT_EQ(doc.startHour, 6);
     // The ship block line stands behind the focus statement and begins with "Ship".
-    EXPECT_EQ(doc.shipFocus, QStringLiteral("wreck:Hauler"));
+    EXPECT_EQ(doc.shipFocus, u"wreck:Hauler"_s);
     EXPECT_FALSE(doc.scanLog.LogError);
 }
 
 TEST(ReaderEnvironment, MissingFocusAndSystemGiveEmptyNames)
 {
     ScenarioFiles files;
-    QStringList lines = withEnvironment({QStringLiteral("  Date MJD 51544.5")});
-    lines.removeAll(QStringLiteral("  Ship Shuttle"));
-    const Scenario doc = readScenario(files.write(QStringLiteral("bare.scn"), lines));
+    QStringList lines = withEnvironment({u"  Date MJD 51544.5"_s});
+    lines.removeAll(u"  Ship Shuttle"_s);
+    const Scenario doc = readScenario(files.write(u"bare.scn"_s, lines));
     EXPECT_TRUE(doc.planetarySystem.isEmpty());
     EXPECT_TRUE(doc.shipFocus.isEmpty());
     EXPECT_FALSE(doc.scanLog.LogError);
@@ -118,98 +119,100 @@ TEST(ReaderEnvironment, MissingFocusAndSystemGiveEmptyNames)
 TEST(ReaderDescription, KeepsEachLineAndIgnoresSectionWordsInIt)
 {
     ScenarioFiles files;
-    const QString path =
-        files.write(QStringLiteral("desc.scn"),
-                    scenarioLines({QStringLiteral("Gateway:Ringstation"), QStringLiteral("  REF Earth"),
-                                   QStringLiteral("END")},
-                                  {QStringLiteral("Shuttle:Falcon"), QStringLiteral("END")},
-                                  {QStringLiteral("  indented"), QStringLiteral("BEGIN_SHIPS"),
-                                   QStringLiteral("Ghost:Falcon"), QString(), QStringLiteral("end")}));
+    const QString path = files.write(
+        u"desc.scn"_s, scenarioLines({u"Gateway:Ringstation"_s, u"END"_s}, oneShip, textLines(uR"(  indented
+BEGIN_SHIPS
+Ghost:Falcon
+
+end)"_s)));
     const Scenario doc = readScenario(path);
-    EXPECT_EQ(doc.description, QStringLiteral("  indented\r\nBEGIN_SHIPS\r\nGhost:Falcon\r\n\r\nend\r\n"));
-    EXPECT_EQ(doc.stationNames, QStringList{QStringLiteral("Gateway")});
-    EXPECT_EQ(doc.shipNames, QStringList{QStringLiteral("Shuttle")});
-    EXPECT_EQ(doc.possibleShipFocus, QStringList{QStringLiteral("Shuttle:Falcon")});
+    EXPECT_EQ(doc.description, u"  indented\r\nBEGIN_SHIPS\r\nGhost:Falcon\r\n\r\nend\r\n"_s);
+    EXPECT_EQ(doc.stationNames, QStringList{u"Gateway"_s});
+    EXPECT_EQ(doc.shipNames, QStringList{u"Shuttle"_s});
+    EXPECT_EQ(doc.possibleShipFocus, QStringList{u"Shuttle:Falcon"_s});
+}
+
+TEST(ReaderDescription, OpensNoSectionForTheOtherSteps)
+{
+    ScenarioFiles files;
+    const Scenario doc = readScenario(files.write(u"quoted.scn"_s, textLines(uR"(BEGIN_DESC
+BEGIN_ENVIRONMENT
+  System Kestrel
+END_ENVIRONMENT
+END_DESC
+System Sol
+Date MJD 51544.5)"_s)));
+    EXPECT_EQ(doc.planetarySystem, u"Sol"_s);
 }
 
 TEST(ReaderDescription, WithoutEndDescTheWholeFileIsDescription)
 {
     ScenarioFiles files;
-    QStringList lines = scenarioLines({}, {QStringLiteral("Shuttle:Falcon"), QStringLiteral("END")});
-    lines.removeAll(QStringLiteral("END_DESC"));
-    const QString path = files.write(QStringLiteral("open.scn"), lines);
+    QStringList lines = scenarioLines({}, oneShip);
+    lines.removeAll(u"END_DESC"_s);
+    const QString path = files.write(u"open.scn"_s, lines);
     const Scenario doc = readScenario(path);
-    EXPECT_TRUE(doc.description.endsWith(QStringLiteral("END_SHIPS\r\n")));
+    EXPECT_TRUE(doc.description.endsWith(u"END_SHIPS\r\n"_s));
     EXPECT_TRUE(doc.shipNames.isEmpty());
-    EXPECT_EQ(doc.scanLog.LogMessage, QStringLiteral("The description of the file ") + path +
-                                          QStringLiteral(" has no END_DESC line; the whole file is read as "
-                                                         "description. "));
+    EXPECT_EQ(doc.scanLog.LogMessage,
+              u"The description of the file "_s + path +
+                  u" has no END_DESC line; the whole file is read as description. "_s);
 }
 
 TEST(ReaderStations, StoresEachStatementAsCut)
 {
     ScenarioFiles files;
-    const QString path =
-        files.write(QStringLiteral("stations.scn"),
-                    scenarioLines({QStringLiteral("Gateway:Ringstation"),
-                                   QStringLiteral("  REF Earth"),
-                                   QStringLiteral("  EL_MJD 51544.7"),
-                                   QStringLiteral("  ELEMENTS 6.7E6 0.5 51.6 10 20 30"),
-                                   QStringLiteral("  AROT 0 90 0 ; tilted"),
-                                   QStringLiteral("END"),
-                                   QStringLiteral("Selene:Outpost  "),
-                                   QStringLiteral("  REF Moon"),
-                                   QStringLiteral("  ZROT_FREQ 0.0125"),
-                                   QStringLiteral("  EXTRA 1"),
-                                   QStringLiteral("END"),
-                                   QString(),
-                                   QStringLiteral("; a remark between blocks"),
-                                   QString(),
-                                   QStringLiteral("Lonely"),
-                                   QStringLiteral("  ZROT_FREQUENCY 0.02"),
-                                   QStringLiteral("END"),
-                                   QStringLiteral("Refinery:Outpost ; no REF line"),
-                                   QStringLiteral("  AROT 1 2"),
-                                   QStringLiteral("END")},
-                                  {QStringLiteral("Shuttle:Falcon"), QStringLiteral("END")}));
+    const QString path = files.write(u"stations.scn"_s, scenarioLines(textLines(uR"(Gateway:Ringstation
+  REF Earth
+  EL_MJD 51544.7
+  ELEMENTS 6.7E6 0.5 51.6 10 20 30
+  AROT 0 90 0 ; tilted
+END
+)"_s + u"Selene:Outpost  \n"_s + uR"(  REF Moon
+  ZROT_FREQ 0.0125
+  EXTRA 1
+END
+
+; a remark between blocks
+
+Lonely
+  ZROT_FREQUENCY 0.02
+END
+Refinery:Outpost ; no REF line
+  AROT 1 2
+END)"_s),
+                                                                      oneShip));
     const Scenario doc = readScenario(path);
     EXPECT_FALSE(doc.scanLog.LogError) << doc.scanLog.LogMessage.toStdString();
-    ASSERT_EQ(doc.stationNames, (QStringList{QStringLiteral("Gateway"), QStringLiteral("Selene"),
-                                             QStringLiteral("Lonely"), QStringLiteral("Refinery")}));
+    ASSERT_EQ(doc.stationNames, textLines(u"Gateway\nSelene\nLonely\nRefinery"_s));
     ASSERT_EQ(doc.stations.rowCount(), 5) << "one row per counted line and one spare";
 
     const StationRow& gateway = doc.stations[0];
-    EXPECT_EQ(gateway.ClassName, QStringLiteral("Ringstation"));
-    EXPECT_EQ(gateway.RefPlanet, QStringLiteral("Earth"));
+    EXPECT_EQ(gateway.ClassName, u"Ringstation"_s);
+    EXPECT_EQ(gateway.RefPlanet, u"Earth"_s);
     EXPECT_EQ(gateway.EpochDate, QDate(2000, 1, 1));
-    EXPECT_EQ(gateway.EpochHour, QStringLiteral("16"));
-    EXPECT_EQ(gateway.EpochMinute, QStringLiteral("48"));
+    EXPECT_EQ(gateway.EpochHour, u"16"_s);
+    EXPECT_EQ(gateway.EpochMinute, u"48"_s);
     const QStringList elements{gateway.SemiMajorAxis,      gateway.Excentricity,
                                gateway.Inclination,        gateway.AscendingNodeLongitude,
                                gateway.PeriapsisLongitude, gateway.MeanLongitude};
-    EXPECT_EQ(elements,
-              (QStringList{QStringLiteral("6.7E6 "), QStringLiteral("0.5 "), QStringLiteral("51.6 "),
-                           QStringLiteral("10 "), QStringLiteral("20 "), QStringLiteral("30")}));
-    EXPECT_EQ(gateway.AngleX, QStringLiteral("0 "));
-    EXPECT_EQ(gateway.AngleY, QStringLiteral("90 "));
-    EXPECT_EQ(gateway.AngleZ, QStringLiteral("0"));
+    EXPECT_EQ(elements, textLines(u"6.7E6 \n0.5 \n51.6 \n10 \n20 \n30"_s));
+    EXPECT_EQ((QStringList{gateway.AngleX, gateway.AngleY, gateway.AngleZ}), textLines(u"0 \n90 \n0"_s));
     EXPECT_TRUE(gateway.UseClassRotation);
 
     const StationRow& selene = doc.stations[1];
-    EXPECT_EQ(selene.ClassName, QStringLiteral("Outpost"));
-    EXPECT_EQ(selene.RotationFrequency, QStringLiteral("0.0125"));
+    EXPECT_EQ(selene.ClassName, u"Outpost"_s);
+    EXPECT_EQ(selene.RotationFrequency, u"0.0125"_s);
     EXPECT_FALSE(selene.UseClassRotation);
     EXPECT_FALSE(selene.EpochDate.isValid());
 
     const StationRow& lonely = doc.stations[2];
-    EXPECT_EQ(lonely.ClassName, QStringLiteral("Lonely"));
-    EXPECT_EQ(lonely.RotationFrequency, QStringLiteral("0.02")) << "the editor's own keyword reads back";
+    EXPECT_EQ(lonely.ClassName, u"Lonely"_s);
+    EXPECT_EQ(lonely.RotationFrequency, u"0.02"_s) << "the editor's own keyword reads back";
 
     const StationRow& refinery = doc.stations[3];
     EXPECT_EQ(refinery.RefPlanet, QString()) << "a block line is no REF statement";
-    EXPECT_EQ(refinery.AngleX, QStringLiteral("1 "));
-    EXPECT_EQ(refinery.AngleY, QString());
-    EXPECT_EQ(refinery.AngleZ, QStringLiteral("2"));
+    EXPECT_EQ((QStringList{refinery.AngleX, refinery.AngleY, refinery.AngleZ}), textLines(u"1 \n\n2"_s));
 
     EXPECT_TRUE(doc.stations[4].UseClassRotation) << "the spare row is blanked";
     EXPECT_DOUBLE_EQ(doc.julianDate, 51544.7 - kMjdOffset);
@@ -218,79 +221,65 @@ TEST(ReaderStations, StoresEachStatementAsCut)
 TEST(ReaderShips, StoresEachStatementAndKeepsOtherLinesAsTheyStand)
 {
     ScenarioFiles files;
-    const QString path =
-        files.write(QStringLiteral("ships.scn"),
-                    scenarioLines({}, {QStringLiteral("Shuttle:Falcon"),
-                                       QStringLiteral("  STATUS Landed Earth"),
-                                       QStringLiteral("  BASE Cape Canaveral:2 ; east pad"),
-                                       QStringLiteral("  HEADING 90"),
-                                       QStringLiteral("  FUEL abc"),
-                                       QStringLiteral("END"),
-                                       QStringLiteral("Status Quo:Hauler"),
-                                       QStringLiteral("  STATUS Docked Earth:Gateway:2 ; upper ring"),
-                                       QStringLiteral("  FUEL 0.0"),
-                                       QStringLiteral("END"),
-                                       QStringLiteral("Orbiter:Skipper"),
-                                       QStringLiteral("  STATUS Orbiting Earth"),
-                                       QStringLiteral("  RPOS 1  2 3"),
-                                       QStringLiteral("  RVEL 4 5 6"),
-                                       QStringLiteral("  AROT 7 8 9"),
-                                       QStringLiteral("  VROT -2"),
-                                       QStringLiteral("  FUEL 0.75"),
-                                       QStringLiteral("  ENGINE_MAIN 0.5"),
-                                       QStringLiteral("  ENGINE_HOVR 0.25"),
-                                       QStringLiteral("    XPDR 482 ; transponder"),
-                                       QStringLiteral("  ; note: keep: this"),
-                                       QString(),
-                                       QStringLiteral("  Orbiter notes"),
-                                       QStringLiteral("END"),
-                                       QStringLiteral("Shipwreck  "),
-                                       QStringLiteral("  STATUS Orbiting Mars"),
-                                       QStringLiteral("END")}));
+    const QString path = files.write(u"ships.scn"_s, scenarioLines({}, textLines(uR"(Shuttle:Falcon
+  STATUS Landed Earth
+  BASE Cape Canaveral:2 ; east pad
+  HEADING 90
+  FUEL abc
+END
+Status Quo:Hauler
+  STATUS Docked Earth:Gateway:2 ; upper ring
+  FUEL 0.0
+END
+Nomad:Skipper
+  STATUS Orbiting Earth
+  RPOS 1  2 3
+  RVEL 4 5 6
+  AROT 7 8 9
+  VROT -2
+  FUEL 0.75
+  ENGINE_MAIN 0.5
+  ENGINE_HOVR 0.25
+    BEACON 482 ; transponder
+  ; note: keep: this
+
+  Nomad notes
+  BEGIN_PAYLOAD
+  END_PAYLOAD
+END
+)"_s + u"Shipwreck  \n"_s + uR"(  STATUS Orbiting Mars
+END)"_s)));
     const Scenario doc = readScenario(path);
     EXPECT_FALSE(doc.scanLog.LogError) << doc.scanLog.LogMessage.toStdString();
-    ASSERT_EQ(doc.shipNames, (QStringList{QStringLiteral("Shuttle"), QStringLiteral("Status Quo"),
-                                          QStringLiteral("Orbiter"), QStringLiteral("Shipwreck")}));
+    ASSERT_EQ(doc.shipNames, textLines(u"Shuttle\nStatus Quo\nNomad\nShipwreck"_s));
     EXPECT_EQ(doc.possibleShipFocus,
-              (QStringList{QStringLiteral("Shuttle:Falcon"), QStringLiteral("Status Quo:Hauler"),
-                           QStringLiteral("Orbiter:Skipper"), QStringLiteral("Shipwreck")}));
+              textLines(u"Shuttle:Falcon\nStatus Quo:Hauler\nNomad:Skipper\nShipwreck"_s));
     EXPECT_EQ(doc.possibleShipFocusIndex, 0);
 
     const ShipRow& landed = doc.ships[0];
-    EXPECT_EQ(landed.Status, QStringLiteral("Landed"));
-    EXPECT_EQ(landed.Planet, QStringLiteral("Earth"));
-    EXPECT_EQ(landed.Base, QStringLiteral("Cape Canaveral"));
-    EXPECT_EQ(landed.Pad, QStringLiteral("2"));
-    EXPECT_EQ(landed.Heading, QStringLiteral("90"));
-    EXPECT_EQ(landed.Fuel, QStringLiteral("0"));
+    EXPECT_EQ(
+        (QStringList{landed.Status, landed.Planet, landed.Base, landed.Pad, landed.Heading, landed.Fuel}),
+        textLines(u"Landed\nEarth\nCape Canaveral\n2\n90\n0"_s));
     EXPECT_TRUE(landed.ExtraLines.isEmpty());
 
     const ShipRow& docked = doc.ships[1];
-    EXPECT_EQ(docked.ClassName, QStringLiteral("Hauler"));
-    EXPECT_EQ(docked.Status, QStringLiteral("Docked"));
-    EXPECT_EQ(docked.Planet, QStringLiteral("Earth"));
-    EXPECT_EQ(docked.DockStation, QStringLiteral("Gateway"));
-    EXPECT_EQ(docked.DockPort, QStringLiteral("2"));
-    EXPECT_EQ(docked.Fuel, QStringLiteral("0"));
+    EXPECT_EQ((QStringList{docked.ClassName, docked.Status, docked.Planet, docked.DockStation,
+                           docked.DockPort, docked.Fuel}),
+              textLines(u"Hauler\nDocked\nEarth\nGateway\n2\n0"_s));
 
-    const ShipRow& orbiter = doc.ships[2];
-    EXPECT_EQ((QStringList{orbiter.RposX, orbiter.RposY, orbiter.RposZ}),
-              (QStringList{QStringLiteral("1"), QString(), QStringLiteral("2 3")}));
-    EXPECT_EQ((QStringList{orbiter.RvelX, orbiter.RvelY, orbiter.RvelZ, orbiter.ArotX, orbiter.ArotY,
-                           orbiter.ArotZ}),
-              (QStringList{QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                           QStringLiteral("8"), QStringLiteral("9")}));
-    EXPECT_EQ(orbiter.Vrot, QStringLiteral("-2"));
-    EXPECT_EQ(orbiter.Fuel, QStringLiteral("0.75"));
-    EXPECT_EQ(orbiter.MainEngine, QStringLiteral("0.5"));
-    EXPECT_EQ(orbiter.HoverEngine, QStringLiteral("0.25"));
-    EXPECT_EQ(orbiter.Heading, QStringLiteral("Toto"));
-    EXPECT_EQ(orbiter.ExtraLines,
-              QStringLiteral("    XPDR 482 ; transponder\r\n  ; note: keep: this\r\n\r\n  Orbiter notes"));
+    const ShipRow& nomad = doc.ships[2];
+    EXPECT_EQ((QStringList{nomad.RposX, nomad.RposY, nomad.RposZ}), textLines(u"1\n\n2 3"_s));
+    EXPECT_EQ((QStringList{nomad.RvelX, nomad.RvelY, nomad.RvelZ, nomad.ArotX, nomad.ArotY, nomad.ArotZ}),
+              textLines(u"4\n5\n6\n7\n8\n9"_s));
+    EXPECT_EQ((QStringList{nomad.Vrot, nomad.Fuel, nomad.MainEngine, nomad.HoverEngine, nomad.Heading}),
+              textLines(u"-2\n0.75\n0.5\n0.25\nToto"_s));
+    EXPECT_EQ(nomad.ExtraLines,
+              u"    BEACON 482 ; transponder\r\n  ; note: keep: this\r\n\r\n  Nomad notes\r\n"
+              u"  BEGIN_PAYLOAD\r\n  END_PAYLOAD"_s);
 
     const ShipRow& wreck = doc.ships[3];
     EXPECT_TRUE(wreck.ClassName.isEmpty());
-    EXPECT_EQ(wreck.Planet, QStringLiteral("Mars"));
+    EXPECT_EQ(wreck.Planet, u"Mars"_s);
 }
 
 // A section breaks off at its first malformed statement: the blocks before it stay, the
@@ -300,80 +289,35 @@ TEST(ReaderFailures, EndTheStepAndNameTheFile)
     struct Case
     {
         const char* name;
-        QStringList stations;
-        QStringList ships;
+        QString stations;
+        QString ships;
         QStringList stationNames;
         QStringList shipNames;
-        bool dropEndShips;
     };
-    const QString gateway = QStringLiteral("Gateway:Ringstation");
-    const QString end = QStringLiteral("END");
-    const QStringList twoShips{QStringLiteral("A:Falcon"), end, QStringLiteral("B:Falcon"), end};
+    const QString twoShips = u"A:Falcon\nEND\nB:Falcon\nEND"_s;
+    const QStringList a{u"A"_s};
+    const QStringList ab{u"A"_s, u"B"_s};
+    const QStringList gateway{u"Gateway"_s};
     const Case cases[] = {
-        {"docked-without-colons",
-         {},
-         {QStringLiteral("A:Falcon"), QStringLiteral("  STATUS Docked Earth"), end,
-          QStringLiteral("B:Falcon"), end},
-         {},
-         {QStringLiteral("A")},
-         false},
-        {"docked-one-colon",
-         {},
-         {QStringLiteral("A:Falcon"), end, QStringLiteral("B:Falcon"),
-          QStringLiteral("  STATUS Docked Earth:Gateway"), end},
-         {},
-         {QStringLiteral("A"), QStringLiteral("B")},
-         false},
-        {"status-without-body",
-         {},
-         {QStringLiteral("A:Falcon"), QStringLiteral("  STATUS Landed"), end},
-         {},
-         {QStringLiteral("A")},
-         false},
-        {"base-without-pad",
-         {},
-         {QStringLiteral("A:Falcon"), QStringLiteral("  BASE Kourou"), end},
-         {},
-         {QStringLiteral("A")},
-         false},
-        {"rpos-two-values",
-         {},
-         {QStringLiteral("A:Falcon"), QStringLiteral("  RPOS 1 2"), end},
-         {},
-         {QStringLiteral("A")},
-         false},
-        {"fuel-alone",
-         {},
-         {QStringLiteral("A:Falcon"), QStringLiteral("  FUEL"), end},
-         {},
-         {QStringLiteral("A")},
-         false},
-        {"missing-end-ships", {}, twoShips, {}, {QStringLiteral("A"), QStringLiteral("B")}, true},
-        {"ref-without-value",
-         {gateway, QStringLiteral("  REF "), end, QStringLiteral("Selene:Outpost"), end},
-         twoShips,
-         {QStringLiteral("Gateway")},
-         {QStringLiteral("A"), QStringLiteral("B")},
-         false},
+        {"docked-without-colons", {}, u"A:Falcon\n  STATUS Docked Earth\nEND\nB:Falcon\nEND"_s, {}, a},
+        {"docked-one-colon", {}, u"A:Falcon\nEND\nB:Falcon\n  STATUS Docked Earth:Gateway\nEND"_s, {}, ab},
+        {"status-without-body", {}, u"A:Falcon\n  STATUS Landed\nEND"_s, {}, a},
+        {"base-without-pad", {}, u"A:Falcon\n  BASE Kourou\nEND"_s, {}, a},
+        {"rpos-two-values", {}, u"A:Falcon\n  RPOS 1 2\nEND"_s, {}, a},
+        {"fuel-alone", {}, u"A:Falcon\n  FUEL\nEND"_s, {}, a},
+        {"ref-without-value", u"Gateway:Ringstation\n  REF \nEND\nSelene:Outpost\nEND"_s, twoShips, gateway,
+         ab},
         {"arot-without-values",
-         {gateway, end, QStringLiteral("Selene:Outpost"), QStringLiteral("  AROT   "), end},
+         u"Gateway:Ringstation\nEND\nSelene:Outpost\n  AROT   \nEND"_s,
          twoShips,
-         {QStringLiteral("Gateway"), QStringLiteral("Selene")},
-         {QStringLiteral("A"), QStringLiteral("B")},
-         false},
-        {"frequency-without-value",
-         {gateway, QStringLiteral("  ZROT_FREQ"), end},
-         twoShips,
-         {QStringLiteral("Gateway")},
-         {QStringLiteral("A"), QStringLiteral("B")},
-         false},
+         {u"Gateway"_s, u"Selene"_s},
+         ab},
+        {"frequency-without-value", u"Gateway:Ringstation\n  ZROT_FREQ\nEND"_s, twoShips, gateway, ab},
     };
     for (const auto& c : cases) {
         ScenarioFiles files;
-        QStringList lines = scenarioLines(c.stations, c.ships);
-        if (c.dropEndShips)
-            lines.removeLast();
-        const QString path = files.write(QStringLiteral("broken.scn"), lines);
+        const QStringList stations = c.stations.isEmpty() ? QStringList() : textLines(c.stations);
+        const QString path = files.write(u"broken.scn"_s, scenarioLines(stations, textLines(c.ships)));
         const Scenario doc = readScenario(path);
         EXPECT_EQ(doc.scanLog.LogMessage, failure(path)) << c.name;
         EXPECT_EQ(doc.stationNames, c.stationNames) << c.name;
@@ -381,17 +325,18 @@ TEST(ReaderFailures, EndTheStepAndNameTheFile)
     }
 }
 
-TEST(ReaderFailures, ASectionWithoutItsClosingLineEndsAtTheNextSection)
+TEST(ReaderFailures, AMissingClosingLineEndsTheSectionAtTheNextOneOrAtTheEnd)
 {
     ScenarioFiles files;
-    QStringList lines = scenarioLines({QStringLiteral("Gateway:Ringstation"), QStringLiteral("END")},
-                                      {QStringLiteral("Shuttle:Falcon"), QStringLiteral("END")});
-    lines.removeAll(QStringLiteral("END_STATIONS"));
-    const QString path = files.write(QStringLiteral("open.scn"), lines);
+    QStringList lines =
+        scenarioLines({u"Gateway:Ringstation"_s, u"END"_s}, textLines(u"A:Falcon\nEND\nB:Hauler\nEND"_s));
+    lines.removeAll(u"END_STATIONS"_s);
+    lines.removeAll(u"END_SHIPS"_s);
+    const QString path = files.write(u"open.scn"_s, lines);
     const Scenario doc = readScenario(path);
-    EXPECT_EQ(doc.scanLog.LogMessage, failure(path));
-    EXPECT_EQ(doc.stationNames, QStringList{QStringLiteral("Gateway")}) << "no station named BEGIN_SHIPS";
-    EXPECT_EQ(doc.shipNames, QStringList{QStringLiteral("Shuttle")});
+    EXPECT_EQ(doc.scanLog.LogMessage, failure(path) + failure(path));
+    EXPECT_EQ(doc.stationNames, QStringList{u"Gateway"_s}) << "no station named BEGIN_SHIPS";
+    EXPECT_EQ(doc.shipNames, textLines(u"A\nB"_s)) << "the ships read stay";
 }
 
 // Closing lines that are indented or end with blanks close their section: the counting and
@@ -399,15 +344,14 @@ TEST(ReaderFailures, ASectionWithoutItsClosingLineEndsAtTheNextSection)
 TEST(ReaderBlocks, ClosingLinesMayBeIndentedOrEndWithBlanks)
 {
     ScenarioFiles files;
-    QStringList lines = scenarioLines({QStringLiteral("Gateway:Ringstation"), QStringLiteral("END")},
-                                      {QStringLiteral("A:Falcon"), QStringLiteral("END"),
-                                       QStringLiteral("B:Hauler"), QStringLiteral("  END ; last")});
-    lines.replace(lines.indexOf(QStringLiteral("END_STATIONS")), QStringLiteral("  END_STATIONS"));
-    lines.replace(lines.indexOf(QStringLiteral("END_SHIPS")), QStringLiteral("end_ships  "));
-    const Scenario doc = readScenario(files.write(QStringLiteral("closing.scn"), lines));
+    QStringList lines = scenarioLines({u"Gateway:Ringstation"_s, u"END"_s},
+                                      textLines(u"A:Falcon\nEND\nB:Hauler\n  END ; last"_s));
+    lines.replace(lines.indexOf(u"END_STATIONS"_s), u"  END_STATIONS"_s);
+    lines.replace(lines.indexOf(u"END_SHIPS"_s), u"end_ships  "_s);
+    const Scenario doc = readScenario(files.write(u"closing.scn"_s, lines));
     EXPECT_FALSE(doc.scanLog.LogError) << doc.scanLog.LogMessage.toStdString();
-    EXPECT_EQ(doc.stationNames, QStringList{QStringLiteral("Gateway")});
-    EXPECT_EQ(doc.shipNames, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(doc.stationNames, QStringList{u"Gateway"_s});
+    EXPECT_EQ(doc.shipNames, textLines(u"A\nB"_s));
 }
 
 // Entry i of a name list always names row i: a block without block line adds no row, a second
@@ -415,36 +359,38 @@ TEST(ReaderBlocks, ClosingLinesMayBeIndentedOrEndWithBlanks)
 TEST(ReaderBlocks, NameListsAndRowsStayAligned)
 {
     ScenarioFiles files;
-    const QString path = files.write(
-        QStringLiteral("aligned.scn"),
-        scenarioLines({QStringLiteral("END"), QStringLiteral("Gateway:Ringstation"),
-                       QStringLiteral("REF Earth"), QStringLiteral("END")},
-                      {QStringLiteral("  FUEL 0.5"), QStringLiteral("END"), QStringLiteral("; parked ships"),
-                       QStringLiteral("Courier:Hauler"), QStringLiteral("Courier:Hauler copy"),
-                       QStringLiteral("CARGO:crates"), QStringLiteral("END")}));
+    const QString path = files.write(u"aligned.scn"_s, scenarioLines(textLines(uR"(END
+Gateway:Ringstation
+REF Earth
+END)"_s),
+                                                                     textLines(uR"(  FUEL 0.5
+END
+; parked ships
+Courier:Hauler
+Courier:Hauler copy
+CARGO:crates
+END)"_s)));
     const Scenario doc = readScenario(path);
     EXPECT_FALSE(doc.scanLog.LogError);
-    ASSERT_EQ(doc.stationNames, QStringList{QStringLiteral("Gateway")});
-    EXPECT_EQ(doc.stations[0].Name, QStringLiteral("Gateway"));
-    EXPECT_EQ(doc.stations[0].RefPlanet, QStringLiteral("Earth"));
-    ASSERT_EQ(doc.shipNames, QStringList{QStringLiteral("Courier")});
-    EXPECT_EQ(doc.ships[0].Name, QStringLiteral("Courier"));
-    EXPECT_EQ(doc.ships[0].Fuel, QStringLiteral("0")) << "the nameless block's FUEL went with it";
-    EXPECT_EQ(doc.ships[0].ExtraLines, QStringLiteral("Courier:Hauler copy\r\nCARGO:crates"));
-    EXPECT_EQ(doc.possibleShipFocus, QStringList{QStringLiteral("Courier:Hauler")});
+    ASSERT_EQ(doc.stationNames, QStringList{u"Gateway"_s});
+    EXPECT_EQ(doc.stations[0].Name, u"Gateway"_s);
+    EXPECT_EQ(doc.stations[0].RefPlanet, u"Earth"_s);
+    ASSERT_EQ(doc.shipNames, QStringList{u"Courier"_s});
+    EXPECT_EQ(doc.ships[0].Name, u"Courier"_s);
+    EXPECT_EQ(doc.ships[0].Fuel, u"0"_s) << "the nameless block's FUEL went with it";
+    EXPECT_EQ(doc.ships[0].ExtraLines, u"Courier:Hauler copy\r\nCARGO:crates"_s);
+    EXPECT_EQ(doc.possibleShipFocus, QStringList{u"Courier:Hauler"_s});
 }
 
 TEST(ReaderFailures, AnUnreadableFileLeavesADefinedEmptyScenario)
 {
     ScenarioFiles files;
-    Scenario doc =
-        readScenario(files.write(QStringLiteral("full.scn"),
-                                 scenarioLines({QStringLiteral("Gateway:Ringstation"), QStringLiteral("END")},
-                                               {QStringLiteral("Shuttle:Falcon"), QStringLiteral("END")})));
-    const QString path = files.path(QStringLiteral("missing.scn"));
+    Scenario doc = readScenario(
+        files.write(u"full.scn"_s, scenarioLines({u"Gateway:Ringstation"_s, u"END"_s}, oneShip)));
+    const QString path = files.path(u"missing.scn"_s);
     ScenarioReaderHost host;
     TabSettings(path, doc, host);
-    const QString getData = failure(path) + QStringLiteral(". ");
+    const QString getData = failure(path) + u". "_s;
     EXPECT_EQ(doc.scanLog.LogMessage,
               getData + dateEntry(path) + getData + getData + failure(path) + failure(path) + failure(path));
     EXPECT_EQ(doc.startDate, QDate(2000, 1, 1));
@@ -467,11 +413,11 @@ TEST(ReaderFailures, BinaryFilesAreReadWithoutHarm)
         state = state * 1103515245u + 12345u;
         noise.append(static_cast<char>(state >> 24));
     }
-    QByteArray framed = crlfText(scenarioLines({QStringLiteral("Gateway:Ringstation")}, {}));
+    QByteArray framed = crlfText(scenarioLines({u"Gateway:Ringstation"_s}, {}));
     framed += "BEGIN_SHIPS\r\nA:B\r\n  STATUS Docked " + noise.left(4096) + "\r\nEND\r\n" + noise;
     for (const QByteArray& bytes : {noise, framed}) {
         ScenarioFiles files;
-        const QString path = files.writeBytes(QStringLiteral("noise.scn"), bytes);
+        const QString path = files.writeBytes(u"noise.scn"_s, bytes);
         const Scenario doc = readScenario(path);
         EXPECT_TRUE(doc.scanLog.LogError);
         EXPECT_TRUE(doc.startDate.isValid());
@@ -483,28 +429,24 @@ TEST(ReaderFailures, BinaryFilesAreReadWithoutHarm)
 TEST(ReaderFailures, AFiftyMegabyteLineIsKept)
 {
     ScenarioFiles files;
-    const QString longLine = QStringLiteral("  LOG ") + QString(50 * 1024 * 1024, u'x');
+    const QString longLine = u"  LOG "_s + QString(50 * 1024 * 1024, u'x');
     const QString path =
-        files.write(QStringLiteral("long.scn"), scenarioLines({}, {QStringLiteral("Shuttle:Falcon"),
-                                                                   QStringLiteral("  STATUS Landed Earth"),
-                                                                   longLine, QStringLiteral("END")}));
+        files.write(u"long.scn"_s,
+                    scenarioLines({}, {u"Shuttle:Falcon"_s, u"  STATUS Landed Earth"_s, longLine, u"END"_s}));
     const Scenario doc = readScenario(path);
     EXPECT_FALSE(doc.scanLog.LogError);
-    ASSERT_EQ(doc.shipNames, QStringList{QStringLiteral("Shuttle")});
+    ASSERT_EQ(doc.shipNames, QStringList{u"Shuttle"_s});
     EXPECT_EQ(doc.ships[0].ExtraLines.size(), longLine.size());
 }
 
 TEST(ReaderTables, AScenarioWithoutStationsOrShipsEmptiesTheLists)
 {
     ScenarioFiles files;
-    Scenario doc =
-        readScenario(files.write(QStringLiteral("full.scn"),
-                                 scenarioLines({QStringLiteral("Gateway:Ringstation"),
-                                                QStringLiteral("  REF Earth"), QStringLiteral("END")},
-                                               {QStringLiteral("Shuttle:Falcon"), QStringLiteral("END")})));
+    Scenario doc = readScenario(files.write(
+        u"full.scn"_s, scenarioLines({u"Gateway:Ringstation"_s, u"  REF Earth"_s, u"END"_s}, oneShip)));
     ASSERT_EQ(doc.stationNames.size(), 1);
     ScenarioReaderHost host;
-    TabSettings(files.write(QStringLiteral("empty.scn"), scenarioLines({}, {})), doc, host);
+    TabSettings(files.write(u"empty.scn"_s, scenarioLines({}, {})), doc, host);
     EXPECT_TRUE(doc.stationNames.isEmpty());
     EXPECT_TRUE(doc.shipNames.isEmpty());
     EXPECT_EQ(doc.possibleShipFocusIndex, -1);
@@ -519,24 +461,14 @@ class RecordingHost : public ScenarioReaderHost
 public:
     void planetarySystemNamed(Scenario& doc, const QString& name) override
     {
-        events << QStringLiteral("system ") + name + u' ' + doc.startDate.toString(Qt::ISODate);
-        doc.shipFocus = QStringLiteral("stale");
-        doc.description = QStringLiteral("stale");
-        doc.stationNames = {QStringLiteral("stale")};
+        events << u"system "_s + name + u' ' + doc.startDate.toString(Qt::ISODate);
+        doc.shipFocus = doc.description = u"stale"_s;
+        doc.stationNames = {u"stale"_s};
     }
-    void descriptionRead(Scenario& doc) override
-    {
-        events << QStringLiteral("description ") + doc.description.trimmed();
-    }
-    void stationTabReset(Scenario& doc) override
-    {
-        events << QStringLiteral("reset %1").arg(doc.stationNames.size());
-    }
-    void stationsRead(Scenario& doc) override
-    {
-        events << QStringLiteral("stations %1").arg(doc.stationNames.size());
-    }
-    void shipsRead(Scenario& doc) override { events << QStringLiteral("ships %1").arg(doc.shipNames.size()); }
+    void descriptionRead(Scenario& doc) override { events << u"description "_s + doc.description.trimmed(); }
+    void stationTabReset(Scenario& doc) override { events << u"reset %1"_s.arg(doc.stationNames.size()); }
+    void stationsRead(Scenario& doc) override { events << u"stations %1"_s.arg(doc.stationNames.size()); }
+    void shipsRead(Scenario& doc) override { events << u"ships %1"_s.arg(doc.shipNames.size()); }
 
     QStringList events;
 };
@@ -545,18 +477,16 @@ TEST(ReaderHost, IsCalledAtEachStepInOrder)
 {
     ScenarioFiles files;
     const QString path =
-        files.write(QStringLiteral("hosted.scn"),
-                    scenarioLines({QStringLiteral("Gateway:Ringstation"), QStringLiteral("END")},
-                                  {QStringLiteral("Shuttle:Falcon"), QStringLiteral("END"),
-                                   QStringLiteral("Courier:Hauler"), QStringLiteral("END")}));
+        files.write(u"hosted.scn"_s, scenarioLines({u"Gateway:Ringstation"_s, u"END"_s},
+                                                   textLines(u"Shuttle:Falcon\nEND\nCourier:Hauler\nEND"_s)));
     Scenario doc;
     RecordingHost host;
     TabSettings(path, doc, host);
     EXPECT_EQ(
         host.events,
-        (QStringList{QStringLiteral("system Sol 2000-01-01"), QStringLiteral("description A test scenario."),
-                     QStringLiteral("reset 0"), QStringLiteral("stations 1"), QStringLiteral("ships 2")}));
-    EXPECT_EQ(doc.shipFocus, QStringLiteral("Shuttle"));
+        textLines(u"system Sol 2000-01-01\ndescription A test scenario.\nreset 0\nstations 1\nships 2"_s));
+    EXPECT_EQ(doc.shipFocus, u"Shuttle"_s);
+    EXPECT_EQ(doc.description, u"A test scenario.\r\n"_s);
     EXPECT_EQ(doc.stationIndex, 0);
     EXPECT_EQ(doc.shipIndex, 0);
 }

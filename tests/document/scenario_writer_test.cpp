@@ -7,83 +7,84 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A scenario as the editor holds it after validation: one station, and one ship of each kind.
 Scenario validatedScenario()
 {
     Scenario doc;
-    doc.description = QStringLiteral("First line\r\nSecond line\r\n");
-    doc.planetarySystem = QStringLiteral(" Sol ");
+    doc.description = u"First line\r\nSecond line\r\n"_s;
+    doc.planetarySystem = u" Sol "_s;
     doc.startDate = QDate(2000, 1, 1);
     doc.startHour = 10;
     doc.startMinute = 30;
-    doc.shipFocus = QStringLiteral("Courier");
+    doc.shipFocus = u"Courier"_s;
 
     doc.stations.StationTableRedim(1);
     doc.stations.StationTableBlanking(0);
     StationRow& gateway = doc.stations[0];
-    gateway.Name = QStringLiteral("Gateway");
-    gateway.ClassName = QStringLiteral("Ringstation");
-    gateway.RefPlanet = QStringLiteral("Earth");
+    gateway.Name = u"Gateway"_s;
+    gateway.ClassName = u"Ringstation"_s;
+    gateway.RefPlanet = u"Earth"_s;
     gateway.EpochDate = QDate(2000, 1, 1);
-    gateway.EpochHour = QStringLiteral("12");
-    gateway.EpochMinute = QStringLiteral("0");
-    gateway.SemiMajorAxis = QStringLiteral("6778000 ");
-    gateway.Excentricity = QStringLiteral("0.0005 ");
-    gateway.Inclination = QStringLiteral("51.6 ");
-    gateway.AscendingNodeLongitude = QStringLiteral("10 ");
-    gateway.PeriapsisLongitude = QStringLiteral("20 ");
-    gateway.MeanLongitude = QStringLiteral("30");
-    gateway.AngleX = QStringLiteral("0 ");
-    gateway.AngleY = QStringLiteral("90 ");
-    gateway.AngleZ = QStringLiteral("0");
-    doc.stationNames = {QStringLiteral("Gateway")};
+    gateway.EpochHour = u"12"_s;
+    gateway.EpochMinute = u"0"_s;
+    gateway.SemiMajorAxis = u"6778000 "_s;
+    gateway.Excentricity = u"0.0005 "_s;
+    gateway.Inclination = u"51.6 "_s;
+    gateway.AscendingNodeLongitude = u"10 "_s;
+    gateway.PeriapsisLongitude = u"20 "_s;
+    gateway.MeanLongitude = u"30"_s;
+    gateway.AngleX = u"0 "_s;
+    gateway.AngleY = u"90 "_s;
+    gateway.AngleZ = u"0"_s;
+    doc.stationNames = {u"Gateway"_s};
 
     doc.ships.ShipTableRedim(4);
     for (int i = 0; i < 4; ++i)
         doc.ships.ShipTableBlanking(i);
     ShipRow& landed = doc.ships[0];
-    landed.Name = QStringLiteral("Shuttle");
-    landed.ClassName = QStringLiteral("Falcon");
-    landed.Status = QStringLiteral("Landed");
-    landed.Planet = QStringLiteral("Earth");
-    landed.Base = QStringLiteral("Cape Canaveral");
-    landed.Pad = QStringLiteral("2");
-    landed.Heading = QStringLiteral("90");
-    landed.Fuel = QStringLiteral("1");
-    landed.ExtraLines = QStringLiteral("  XPDR 482 ; transponder\r\n\r\n  LIGHTS On");
+    landed.Name = u"Shuttle"_s;
+    landed.ClassName = u"Falcon"_s;
+    landed.Status = u"Landed"_s;
+    landed.Planet = u"Earth"_s;
+    landed.Base = u"Cape Canaveral"_s;
+    landed.Pad = u"2"_s;
+    landed.Heading = u"90"_s;
+    landed.Fuel = u"1"_s;
+    landed.ExtraLines = u"  BEACON 482 ; transponder\r\n\r\n  LIGHTS On"_s;
     ShipRow& orbiting = doc.ships[1];
-    orbiting.Name = QStringLiteral("Courier");
-    orbiting.ClassName = QStringLiteral("Hauler");
-    orbiting.Status = QStringLiteral("orbiting");
-    orbiting.Planet = QStringLiteral("Earth");
-    orbiting.RposX = QStringLiteral("1");
+    orbiting.Name = u"Courier"_s;
+    orbiting.ClassName = u"Hauler"_s;
+    orbiting.Status = u"orbiting"_s;
+    orbiting.Planet = u"Earth"_s;
+    orbiting.RposX = u"1"_s;
     orbiting.RposY = QString();
-    orbiting.RposZ = QStringLiteral("2 3");
-    orbiting.RvelY = QStringLiteral("7700");
-    orbiting.Vrot = QStringLiteral("abc");
-    orbiting.Fuel = QStringLiteral("0.5");
-    orbiting.MainEngine = QStringLiteral("0.25");
+    orbiting.RposZ = u"2 3"_s;
+    orbiting.RvelY = u"7700"_s;
+    orbiting.Vrot = u"abc"_s;
+    orbiting.Fuel = u"0.5"_s;
+    orbiting.MainEngine = u"0.25"_s;
     ShipRow& docked = doc.ships[2];
-    docked.Name = QStringLiteral("Tender");
-    docked.ClassName = QStringLiteral("Skipper");
-    docked.Status = QStringLiteral("Docked");
-    docked.Planet = QStringLiteral("Earth");
-    docked.DockStation = QStringLiteral("Gateway");
-    docked.DockPort = QStringLiteral("3");
-    docked.Fuel = QStringLiteral("0.8");
+    docked.Name = u"Tender"_s;
+    docked.ClassName = u"Skipper"_s;
+    docked.Status = u"Docked"_s;
+    docked.Planet = u"Earth"_s;
+    docked.DockStation = u"Gateway"_s;
+    docked.DockPort = u"3"_s;
+    docked.Fuel = u"0.8"_s;
     ShipRow& adrift = doc.ships[3];
-    adrift.Name = QStringLiteral("Wreck");
-    adrift.Status = QStringLiteral("Adrift");
-    doc.shipNames = {QStringLiteral("Shuttle"), QStringLiteral("Courier"), QStringLiteral("Tender"),
-                     QStringLiteral("Wreck")};
+    adrift.Name = u"Wreck"_s;
+    adrift.Status = u"Adrift"_s;
+    doc.shipNames = {u"Shuttle"_s, u"Courier"_s, u"Tender"_s, u"Wreck"_s};
     return doc;
 }
 
 QStringList writtenLines(const Scenario& doc)
 {
-    return QString::fromLatin1(scenarioFileText(doc)).split(QStringLiteral("\r\n"));
+    return QString::fromLatin1(scenarioFileText(doc)).split(u"\r\n"_s);
 }
 
 TEST(Writer, WritesTheWholeFileInItsFixedOrder)
@@ -138,7 +139,7 @@ TEST(Writer, WritesTheWholeFileInItsFixedOrder)
                                "  BASE Cape Canaveral:2",
                                "  HEADING 90",
                                "  FUEL  1",
-                               "  XPDR 482 ; transponder",
+                               "  BEACON 482 ; transponder",
                                "",
                                "  LIGHTS On",
                                "END",
@@ -159,7 +160,7 @@ TEST(Writer, WritesTheWholeFileInItsFixedOrder)
                                "END",
                                "END_SHIPS",
                                ""};
-    EXPECT_EQ(QString::fromLatin1(text).split(QStringLiteral("\r\n")), expected);
+    EXPECT_EQ(QString::fromLatin1(text).split(u"\r\n"_s), expected);
     EXPECT_FALSE(text.contains("\n\n")) << "every line ends with CR LF";
 }
 
@@ -173,17 +174,17 @@ TEST(Writer, DescriptionDoesNotGrowAndAnEmptyOneWritesNothing)
     };
     const Case cases[] = {
         {"empty", QString(), {}},
-        {"read-from-a-file", QStringLiteral("a\r\nb\r\n"), {QStringLiteral("a"), QStringLiteral("b")}},
-        {"typed-without-end", QStringLiteral("a\r\nb"), {QStringLiteral("a"), QStringLiteral("b")}},
-        {"typed-with-lf", QStringLiteral("a\nb\n"), {QStringLiteral("a"), QStringLiteral("b")}},
-        {"empty-last-line", QStringLiteral("a\r\n\r\n"), {QStringLiteral("a"), QString()}},
-        {"one-empty-line", QStringLiteral("\r\n"), {QString()}},
+        {"read-from-a-file", u"a\r\nb\r\n"_s, {u"a"_s, u"b"_s}},
+        {"typed-without-end", u"a\r\nb"_s, {u"a"_s, u"b"_s}},
+        {"typed-with-lf", u"a\nb\n"_s, {u"a"_s, u"b"_s}},
+        {"empty-last-line", u"a\r\n\r\n"_s, {u"a"_s, QString()}},
+        {"one-empty-line", u"\r\n"_s, {QString()}},
     };
     for (const auto& c : cases) {
         Scenario doc = validatedScenario();
         doc.description = c.description;
         const QStringList lines = writtenLines(doc);
-        EXPECT_EQ(lines.mid(1, lines.indexOf(QStringLiteral("END_DESC")) - 1), c.lines) << c.name;
+        EXPECT_EQ(lines.mid(1, lines.indexOf(u"END_DESC"_s) - 1), c.lines) << c.name;
     }
 }
 
@@ -199,20 +200,19 @@ TEST(Writer, EngineLevelsOfAnOrbitingShipAreWrittenWhenSet)
     };
     const Case cases[] = {
         {"0", "0", {}},
-        {"0.5", "0", {QStringLiteral("  ENGINE_MAIN 0.5")}},
-        {"-0.25", "0.75", {QStringLiteral("  ENGINE_MAIN -0.25"), QStringLiteral("  ENGINE_HOVR 0.75")}},
+        {"0.5", "0", {u"  ENGINE_MAIN 0.5"_s}},
+        {"-0.25", "0.75", {u"  ENGINE_MAIN -0.25"_s, u"  ENGINE_HOVR 0.75"_s}},
         {"", "abc", {}},
     };
     for (const auto& c : cases) {
         ship.MainEngine = QString::fromLatin1(c.main);
         ship.HoverEngine = QString::fromLatin1(c.hover);
         const QStringList lines = writtenLines(doc);
-        const qsizetype vrot = lines.indexOf(QStringLiteral("  VROT  0"));
-        EXPECT_EQ(lines.mid(vrot + 1, c.lines.size() + 1), c.lines + QStringList{QStringLiteral("END")})
-            << c.main;
+        const qsizetype vrot = lines.indexOf(u"  VROT  0"_s);
+        EXPECT_EQ(lines.mid(vrot + 1, c.lines.size() + 1), c.lines + QStringList{u"END"_s}) << c.main;
     }
-    doc.ships[0].MainEngine = QStringLiteral("0.5");
-    EXPECT_FALSE(writtenLines(doc).contains(QStringLiteral("  ENGINE_MAIN 0.5")))
+    doc.ships[0].MainEngine = u"0.5"_s;
+    EXPECT_FALSE(writtenLines(doc).contains(u"  ENGINE_MAIN 0.5"_s))
         << "only orbiting ships have engine levels";
 }
 
@@ -243,8 +243,8 @@ TEST(Writer, ALandedShipWithoutHeadingHasNoHeadingLine)
         Scenario doc = validatedScenario();
         doc.ships[0].Heading = QString::fromLatin1(heading);
         const QStringList lines = writtenLines(doc);
-        EXPECT_EQ(lines.filter(QStringLiteral("HEADING")), QStringList()) << heading;
-        EXPECT_TRUE(lines.contains(QStringLiteral("  BASE Cape Canaveral:2")));
+        EXPECT_EQ(lines.filter(u"HEADING"_s), QStringList()) << heading;
+        EXPECT_TRUE(lines.contains(u"  BASE Cape Canaveral:2"_s));
     }
 }
 
@@ -252,24 +252,23 @@ TEST(Writer, RowsWithoutNameAndEpochsWithoutDateAreLeftOut)
 {
     Scenario doc = validatedScenario();
     doc.stations.StationTableRedimPreserve(2);
-    doc.stationNames << QStringLiteral("New Station");
+    doc.stationNames << u"New Station"_s;
     doc.ships.ShipTableRedimPreserve(5);
-    doc.shipNames << QStringLiteral("New Ship");
+    doc.shipNames << u"New Ship"_s;
     doc.stations[0].EpochDate = QDate();
     const QStringList lines = writtenLines(doc);
-    EXPECT_FALSE(lines.contains(QStringLiteral(":"))) << "no nameless block";
-    EXPECT_EQ(lines.filter(QStringLiteral("EL_MJD")), QStringList());
+    EXPECT_FALSE(lines.contains(u":"_s)) << "no nameless block";
+    EXPECT_EQ(lines.filter(u"EL_MJD"_s), QStringList());
     EXPECT_TRUE(hasWrittenShip(doc));
 
     doc.stations[0].Name.clear();
     for (int i = 0; i < 4; ++i)
-        doc.ships[i].Name = QStringLiteral("  ");
+        doc.ships[i].Name = u"  "_s;
     const QStringList empty = writtenLines(doc);
-    EXPECT_FALSE(empty.contains(QStringLiteral("BEGIN_STATIONS")));
-    EXPECT_FALSE(empty.contains(QStringLiteral("BEGIN_SHIPS")));
+    EXPECT_FALSE(empty.contains(u"BEGIN_STATIONS"_s));
+    EXPECT_FALSE(empty.contains(u"BEGIN_SHIPS"_s));
     EXPECT_FALSE(hasWrittenShip(doc));
-    EXPECT_EQ(empty.mid(empty.size() - 4),
-              (QStringList{QStringLiteral("END_MFD"), QString(), QString(), QString()}))
+    EXPECT_EQ(empty.mid(empty.size() - 4), (QStringList{u"END_MFD"_s, QString(), QString(), QString()}))
         << "no station section: two empty lines end the file";
 }
 
@@ -284,15 +283,15 @@ TEST(Writer, StationRotationAndStatementsWithoutValues)
         QStringList lines; // after the ELEMENTS line, up to END
     };
     const Case cases[] = {
-        {"class-with-angles", true, "Class value", {"0 ", "90 ", "0"}, {QStringLiteral("  AROT 0 90 0")}},
+        {"class-with-angles", true, "Class value", {"0 ", "90 ", "0"}, {u"  AROT 0 90 0"_s}},
         {"own-frequency-keeps-angles",
          false,
          "0.0125",
          {"10 ", "0 ", "0"},
-         {QStringLiteral("  AROT 10 0 0"), QStringLiteral("  ZROT_FREQUENCY 0.0125")}},
-        {"own-frequency-no-angles", false, " 0.5 ", {"", "", ""}, {QStringLiteral("  ZROT_FREQUENCY 0.5")}},
+         {u"  AROT 10 0 0"_s, u"  ZROT_FREQUENCY 0.0125"_s}},
+        {"own-frequency-no-angles", false, " 0.5 ", {"", "", ""}, {u"  ZROT_FREQUENCY 0.5"_s}},
         {"nothing-set", true, "", {"", " ", ""}, {}},
-        {"empty-frequency", false, "", {"", "", "5"}, {QStringLiteral("  AROT   5")}},
+        {"empty-frequency", false, "", {"", "", "5"}, {u"  AROT   5"_s}},
     };
     for (const auto& c : cases) {
         Scenario doc = validatedScenario();
@@ -303,21 +302,19 @@ TEST(Writer, StationRotationAndStatementsWithoutValues)
         station.AngleY = QString::fromLatin1(c.angles[1]);
         station.AngleZ = QString::fromLatin1(c.angles[2]);
         const QStringList lines = writtenLines(doc);
-        const qsizetype elements = lines.indexOf(QStringLiteral("  ELEMENTS 6778000 0.0005 51.6 10 20 30"));
-        EXPECT_EQ(lines.mid(elements + 1, c.lines.size() + 1), c.lines + QStringList{QStringLiteral("END")})
-            << c.name;
+        const qsizetype elements = lines.indexOf(u"  ELEMENTS 6778000 0.0005 51.6 10 20 30"_s);
+        EXPECT_EQ(lines.mid(elements + 1, c.lines.size() + 1), c.lines + QStringList{u"END"_s}) << c.name;
     }
 
     Scenario bare = validatedScenario();
     StationRow& station = bare.stations[0];
-    station.RefPlanet = QStringLiteral("  ");
+    station.RefPlanet = u"  "_s;
     station.SemiMajorAxis = station.Excentricity = station.Inclination = QString();
     station.AscendingNodeLongitude = station.PeriapsisLongitude = station.MeanLongitude = QString();
     const QStringList lines = writtenLines(bare);
-    const qsizetype block = lines.indexOf(QStringLiteral("Gateway:Ringstation"));
+    const qsizetype block = lines.indexOf(u"Gateway:Ringstation"_s);
     EXPECT_EQ(lines.mid(block, 4),
-              (QStringList{QStringLiteral("Gateway:Ringstation"), QStringLiteral("  EL_MJD 51544.5"),
-                           QStringLiteral("  AROT 0 90 0"), QStringLiteral("END")}));
+              (QStringList{u"Gateway:Ringstation"_s, u"  EL_MJD 51544.5"_s, u"  AROT 0 90 0"_s, u"END"_s}));
 }
 
 // What is written reads back as the same scenario.
@@ -326,10 +323,12 @@ TEST(WriterAndReader, AgreeOnEveryValue)
     ScenarioFiles files;
     Scenario doc = validatedScenario();
     doc.stations[0].UseClassRotation = false;
-    doc.stations[0].RotationFrequency = QStringLiteral("0.0125");
+    doc.stations[0].RotationFrequency = u"0.0125"_s;
+    // Stored without its indentation, this line came back as a ship named "CARGO".
+    doc.ships[0].ExtraLines += u"\r\n  CARGO:crates ; sealed"_s;
     doc.startHour = 16;
     doc.startMinute = 48;
-    const QString path = files.path(QStringLiteral("Saved.scn"));
+    const QString path = files.path(u"Saved.scn"_s);
     const WriteResult saved = ScenarioFileSaving(path, doc);
     ASSERT_TRUE(saved.ok) << saved.error.toStdString();
 
@@ -340,34 +339,34 @@ TEST(WriterAndReader, AgreeOnEveryValue)
     EXPECT_EQ(read.startHour, 16);
     EXPECT_EQ(read.startMinute, 48);
     EXPECT_EQ(read.shipFocus, doc.shipFocus);
-    EXPECT_EQ(read.stations[0].RotationFrequency, QStringLiteral("0.0125"));
+    EXPECT_EQ(read.stations[0].RotationFrequency, u"0.0125"_s);
     EXPECT_FALSE(read.stations[0].UseClassRotation);
-    EXPECT_EQ(read.stations[0].AngleY, QStringLiteral("90 "));
+    EXPECT_EQ(read.stations[0].AngleY, u"90 "_s);
     EXPECT_EQ(read.shipNames, doc.shipNames);
     EXPECT_EQ(read.ships[0].ExtraLines, doc.ships[0].ExtraLines);
-    EXPECT_EQ(read.ships[1].MainEngine, QStringLiteral("0.25"));
-    EXPECT_EQ(read.ships[1].RposZ, QStringLiteral("2 3"));
-    EXPECT_EQ(read.ships[2].DockPort, QStringLiteral("3"));
+    EXPECT_EQ(read.ships[1].MainEngine, u"0.25"_s);
+    EXPECT_EQ(read.ships[1].RposZ, u"2 3"_s);
+    EXPECT_EQ(read.ships[2].DockPort, u"3"_s);
     EXPECT_TRUE(read.ships[3].Status.isEmpty()) << "a status the writer does not know is not written";
 }
 
 TEST(WriterAndReader, RewritingIsAFixedPointForEverySampleScenario)
 {
     const QString root = QStringLiteral(CORVANE_SAMPLE_DIR "/Scenarios");
-    const QStringList names{QStringLiteral("(Current state).scn"),
-                            QStringLiteral("(Quicksave state).scn"),
-                            QStringLiteral("Earth Orbit Rendezvous.scn"),
-                            QStringLiteral("Kestrel/Harbor Run.scn"),
-                            QStringLiteral("Tutorials/First Launch.scn"),
-                            QStringLiteral("Tutorials/Advanced/Docking Practice.scn"),
-                            QStringLiteral("Tutorials/Advanced/Mars Descent.scn")};
+    const QStringList names{u"(Current state).scn"_s,
+                            u"(Quicksave state).scn"_s,
+                            u"Earth Orbit Rendezvous.scn"_s,
+                            u"Kestrel/Harbor Run.scn"_s,
+                            u"Tutorials/First Launch.scn"_s,
+                            u"Tutorials/Advanced/Docking Practice.scn"_s,
+                            u"Tutorials/Advanced/Mars Descent.scn"_s};
     for (const QString& name : names) {
         ScenarioFiles files;
         const Scenario original = readScenario(root + u'/' + name);
         EXPECT_FALSE(original.scanLog.LogError) << name.toStdString();
         EXPECT_FALSE(original.shipNames.isEmpty()) << name.toStdString();
         const QByteArray once = scenarioFileText(original);
-        const QString path = files.writeBytes(QStringLiteral("once.scn"), once);
+        const QString path = files.writeBytes(u"once.scn"_s, once);
         const Scenario again = readScenario(path);
         EXPECT_EQ(scenarioFileText(again), once) << name.toStdString();
         EXPECT_EQ(again.description, original.description) << name.toStdString();
@@ -383,16 +382,14 @@ TEST(WriterAndReader, EveryByteAbove127SurvivesInDescriptionNameAndExtraLines)
     for (int b = 128; b < 256; ++b)
         high.append(static_cast<char>(b));
     const QString text = decodeWindows1252(high);
-    const QString path =
-        files.write(QStringLiteral("high.scn"),
-                    scenarioLines({},
-                                  {text + QStringLiteral(":Falcon"), QStringLiteral("  STATUS Landed Earth"),
-                                   QStringLiteral("  NOTE ") + text, QStringLiteral("END")},
-                                  {text}));
+    const QString path = files.write(
+        u"high.scn"_s,
+        scenarioLines({}, {text + u":Falcon"_s, u"  STATUS Landed Earth"_s, u"  NOTE "_s + text, u"END"_s},
+                      {text}));
     const Scenario doc = readScenario(path);
-    EXPECT_EQ(doc.description, text + QStringLiteral("\r\n"));
+    EXPECT_EQ(doc.description, text + u"\r\n"_s);
     EXPECT_EQ(doc.shipNames, QStringList{text});
-    EXPECT_EQ(doc.ships[0].ExtraLines, QStringLiteral("  NOTE ") + text);
+    EXPECT_EQ(doc.ships[0].ExtraLines, u"  NOTE "_s + text);
     const QByteArray written = scenarioFileText(doc);
     EXPECT_TRUE(written.contains("BEGIN_DESC\r\n" + high + "\r\nEND_DESC"));
     EXPECT_TRUE(written.contains("\r\n" + high + ":Falcon\r\n"));
@@ -404,20 +401,19 @@ TEST(WriterAndReader, EveryByteAbove127SurvivesInDescriptionNameAndExtraLines)
 TEST(WriterAndReader, DamagedFilesStayConsistent)
 {
     const QString root = QStringLiteral(CORVANE_SAMPLE_DIR "/Scenarios/");
-    for (const QString& name :
-         {QStringLiteral("Earth Orbit Rendezvous.scn"), QStringLiteral("Kestrel/Harbor Run.scn")}) {
+    for (const QString& name : {u"Earth Orbit Rendezvous.scn"_s, u"Kestrel/Harbor Run.scn"_s}) {
         const QStringList lines = *readTextLines(root + name);
         for (qsizetype drop = 0; drop < lines.size(); ++drop) {
             ScenarioFiles files;
             QStringList damaged = lines;
             damaged.removeAt(drop);
-            const Scenario doc = readScenario(files.write(QStringLiteral("damaged.scn"), damaged));
+            const Scenario doc = readScenario(files.write(u"damaged.scn"_s, damaged));
             ASSERT_LE(doc.stationNames.size(), doc.stations.rowCount()) << drop;
             ASSERT_LE(doc.shipNames.size(), doc.ships.rowCount()) << drop;
             for (qsizetype i = 0; i < doc.shipNames.size(); ++i)
                 ASSERT_EQ(doc.shipNames[i], doc.ships[i].Name) << drop;
             const QByteArray once = scenarioFileText(doc);
-            const Scenario again = readScenario(files.writeBytes(QStringLiteral("once.scn"), once));
+            const Scenario again = readScenario(files.writeBytes(u"once.scn"_s, once));
             EXPECT_EQ(scenarioFileText(again), once) << name.toStdString() << " without line " << drop;
         }
     }

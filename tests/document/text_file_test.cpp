@@ -7,6 +7,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(SplitLines, EndsLinesAtCrLfCrAndLf)
@@ -18,14 +20,12 @@ TEST(SplitLines, EndsLinesAtCrLfCrAndLf)
         QStringList expected;
     };
     const Case cases[] = {
-        {"crlf", QStringLiteral("a\r\nb\r\n"), {QStringLiteral("a"), QStringLiteral("b")}},
-        {"lone-cr", QStringLiteral("a\rb"), {QStringLiteral("a"), QStringLiteral("b")}},
-        {"lone-lf", QStringLiteral("a\nb\n"), {QStringLiteral("a"), QStringLiteral("b")}},
-        {"lf-cr-is-two-ends",
-         QStringLiteral("a\n\rb"),
-         {QStringLiteral("a"), QString(), QStringLiteral("b")}},
-        {"empty-lines", QStringLiteral("\r\n\r\n"), {QString(), QString()}},
-        {"no-final-end", QStringLiteral("a"), {QStringLiteral("a")}},
+        {"crlf", u"a\r\nb\r\n"_s, {u"a"_s, u"b"_s}},
+        {"lone-cr", u"a\rb"_s, {u"a"_s, u"b"_s}},
+        {"lone-lf", u"a\nb\n"_s, {u"a"_s, u"b"_s}},
+        {"lf-cr-is-two-ends", u"a\n\rb"_s, {u"a"_s, QString(), u"b"_s}},
+        {"empty-lines", u"\r\n\r\n"_s, {QString(), QString()}},
+        {"no-final-end", u"a"_s, {u"a"_s}},
         {"empty", QString(), {}},
     };
     for (const auto& c : cases)
@@ -34,12 +34,10 @@ TEST(SplitLines, EndsLinesAtCrLfCrAndLf)
 
 TEST(SplitFields, EndsFieldsAtCommasOutsideQuotes)
 {
-    EXPECT_EQ(splitFields(QStringLiteral("A = 1, 2")),
-              (QStringList{QStringLiteral("A = 1"), QStringLiteral("2")}));
-    EXPECT_EQ(splitFields(QStringLiteral("\"a, b\",c")),
-              (QStringList{QStringLiteral("a, b"), QStringLiteral("c")}));
+    EXPECT_EQ(splitFields(u"A = 1, 2"_s), (QStringList{u"A = 1"_s, u"2"_s}));
+    EXPECT_EQ(splitFields(u"\"a, b\",c"_s), (QStringList{u"a, b"_s, u"c"_s}));
     EXPECT_EQ(splitFields(QString()), QStringList{QString()});
-    EXPECT_EQ(splitFields(QStringLiteral("a,")), QStringList{QStringLiteral("a")});
+    EXPECT_EQ(splitFields(u"a,"_s), QStringList{u"a"_s});
 }
 
 TEST(Windows1252, EveryByteSurvivesDecodingAndEncoding)
@@ -52,29 +50,27 @@ TEST(Windows1252, EveryByteSurvivesDecodingAndEncoding)
     EXPECT_EQ(text[0x80], QChar(0x20AC));
     EXPECT_EQ(text[0xE9], QChar(0xE9));
     EXPECT_EQ(encodeWindows1252(text), all);
-    EXPECT_EQ(encodeWindows1252(QStringLiteral("\u4E2D")), QByteArray("?"));
+    EXPECT_EQ(encodeWindows1252(u"\u4E2D"_s), QByteArray("?"));
 }
 
 TEST(ReadTextLines, ReadsAnyLetterCaseAndReportsMissingFiles)
 {
     ScenarioFiles files;
-    files.writeBytes(QStringLiteral("Mixed.CFG"), QByteArray("x\r\ny\nz\r"));
-    EXPECT_EQ(readTextLines(files.path(QStringLiteral("mixed.cfg"))),
-              (QStringList{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")}));
-    EXPECT_FALSE(readTextLines(files.path(QStringLiteral("missing.cfg"))).has_value());
-    EXPECT_FALSE(readTextFields(files.path(QStringLiteral("missing.cfg"))).has_value());
+    files.writeBytes(u"Mixed.CFG"_s, QByteArray("x\r\ny\nz\r"));
+    EXPECT_EQ(readTextLines(files.path(u"mixed.cfg"_s)), (QStringList{u"x"_s, u"y"_s, u"z"_s}));
+    EXPECT_FALSE(readTextLines(files.path(u"missing.cfg"_s)).has_value());
+    EXPECT_FALSE(readTextFields(files.path(u"missing.cfg"_s)).has_value());
 }
 
 TEST(SafeWrite, KeepsTheNameOfAFileThatDiffersInLetterCase)
 {
     ScenarioFiles files;
-    files.writeBytes(QStringLiteral("Test.scn"), QByteArray("old"));
-    const WriteResult result =
-        writeTextFileSafely(files.path(QStringLiteral("test.scn")), {QStringLiteral("new")});
+    files.writeBytes(u"Test.scn"_s, QByteArray("old"));
+    const WriteResult result = writeTextFileSafely(files.path(u"test.scn"_s), {u"new"_s});
     ASSERT_TRUE(result.ok) << result.error.toStdString();
-    EXPECT_TRUE(result.path.endsWith(QStringLiteral("Test.scn")));
-    EXPECT_FALSE(QFile::exists(files.path(QStringLiteral("test.scn"))));
-    QFile file(files.path(QStringLiteral("Test.scn")));
+    EXPECT_TRUE(result.path.endsWith(u"Test.scn"_s));
+    EXPECT_FALSE(QFile::exists(files.path(u"test.scn"_s)));
+    QFile file(files.path(u"Test.scn"_s));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("new\r\n"));
 }
@@ -82,7 +78,7 @@ TEST(SafeWrite, KeepsTheNameOfAFileThatDiffersInLetterCase)
 TEST(SafeWrite, LeavesNothingWhenTheFolderIsMissing)
 {
     ScenarioFiles files;
-    const WriteResult result = writeFileSafely(files.path(QStringLiteral("no/such/folder/a.scn")), "x");
+    const WriteResult result = writeFileSafely(files.path(u"no/such/folder/a.scn"_s), "x");
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.isEmpty());
 }

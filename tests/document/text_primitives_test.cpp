@@ -5,6 +5,8 @@
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct TextCase
@@ -17,13 +19,13 @@ struct TextCase
 TEST(ClearComments, RemovesCommentsAndTrailingControlCharacters)
 {
     const TextCase cases[] = {
-        {"comment-trims", QStringLiteral("  RPOS 1 2 3 ; comment"), QStringLiteral("RPOS 1 2 3")},
-        {"no-comment-keeps-indent", QStringLiteral("  RPOS 1 2 3"), QStringLiteral("  RPOS 1 2 3")},
-        {"only-comment", QStringLiteral("; only a comment"), QString()},
-        {"control-only", QStringLiteral("\t\r\n\x01"), QString()},
-        {"trailing-cr", QStringLiteral("A = 1\r"), QStringLiteral("A = 1")},
-        {"inner-tab-kept", QStringLiteral("A\tB \t"), QStringLiteral("A\tB ")},
-        {"first-semicolon", QStringLiteral("A;B;C"), QStringLiteral("A")},
+        {"comment-trims", u"  RPOS 1 2 3 ; comment"_s, u"RPOS 1 2 3"_s},
+        {"no-comment-keeps-indent", u"  RPOS 1 2 3"_s, u"  RPOS 1 2 3"_s},
+        {"only-comment", u"; only a comment"_s, QString()},
+        {"control-only", u"\t\r\n\x01"_s, QString()},
+        {"trailing-cr", u"A = 1\r"_s, u"A = 1"_s},
+        {"inner-tab-kept", u"A\tB \t"_s, u"A\tB "_s},
+        {"first-semicolon", u"A;B;C"_s, u"A"_s},
         {"empty", QString(), QString()},
     };
     for (const auto& c : cases) {
@@ -37,13 +39,10 @@ TEST(ClearComments, RemovesCommentsAndTrailingControlCharacters)
 TEST(GetNumberValue, KeepsTheDigitsAsAWholeNumber)
 {
     const TextCase cases[] = {
-        {"dock", QStringLiteral("Dock 12"), QStringLiteral("12")},
-        {"leading-zero", QStringLiteral("a0b7"), QStringLiteral("7")},
-        {"point-dropped", QStringLiteral("1.5"), QStringLiteral("15")},
-        {"no-digit", QStringLiteral("pad"), QStringLiteral("0")},
-        {"empty", QString(), QStringLiteral("0")},
-        {"zeros", QStringLiteral("000"), QStringLiteral("0")},
-        {"sign-dropped", QStringLiteral("-3"), QStringLiteral("3")},
+        {"dock", u"Dock 12"_s, u"12"_s},      {"leading-zero", u"a0b7"_s, u"7"_s},
+        {"point-dropped", u"1.5"_s, u"15"_s}, {"no-digit", u"pad"_s, u"0"_s},
+        {"empty", QString(), u"0"_s},         {"zeros", u"000"_s, u"0"_s},
+        {"sign-dropped", u"-3"_s, u"3"_s},
     };
     for (const auto& c : cases)
         EXPECT_EQ(GetNumberValue(c.input), c.expected) << c.name;
@@ -89,18 +88,18 @@ TEST(NumericValue, ReadsTheLeadingDecimalNumber)
 
 TEST(TrimBlanks, RemovesBlanksButNotTabs)
 {
-    EXPECT_EQ(trimBlanks(u"  a b  "), QStringLiteral("a b"));
-    EXPECT_EQ(trimBlanks(u"\ta\t"), QStringLiteral("\ta\t"));
-    EXPECT_EQ(trimLeadingBlanks(u"  a  "), QStringLiteral("a  "));
-    EXPECT_EQ(trimTrailingBlanks(u"  a  "), QStringLiteral("  a"));
+    EXPECT_EQ(trimBlanks(u"  a b  "), u"a b"_s);
+    EXPECT_EQ(trimBlanks(u"\ta\t"), u"\ta\t"_s);
+    EXPECT_EQ(trimLeadingBlanks(u"  a  "), u"a  "_s);
+    EXPECT_EQ(trimTrailingBlanks(u"  a  "), u"  a"_s);
 }
 
 TEST(CharacterCuts, ClampInsteadOfFailing)
 {
-    const QString text = QStringLiteral("abc");
+    const QString text = u"abc"_s;
     EXPECT_EQ(leftChars(text, 5), text);
     EXPECT_EQ(leftChars(text, -1), QString());
-    EXPECT_EQ(rightChars(text, 2), QStringLiteral("bc"));
+    EXPECT_EQ(rightChars(text, 2), u"bc"_s);
     EXPECT_EQ(rightChars(text, -1), QString());
     EXPECT_EQ(midChars(text, 3), QString());
     EXPECT_EQ(midChars(text, -2), text);

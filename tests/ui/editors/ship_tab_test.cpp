@@ -264,7 +264,7 @@ TEST_F(ShipTabTest, DoubleClickOnAFreeDockOrPadFillsTheLabels)
     EXPECT_EQ(caption("ShipLandedPad"), "3") << "pad 1 holds Moonhopper";
 }
 
-est, TreesShowTheIconOfEachNodeKindAndOpenOnOccupants)
+TEST_F(ShipTabTest, TreesShowTheIconOfEachNodeKindAndOpenOnOccupants)
 {
     QTreeWidgetItem* taken = item("ShipDockedTree", {"Earth", "Gateway", "Dock  2"});
     ASSERT_NE(taken, nullptr);

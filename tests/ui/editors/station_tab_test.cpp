@@ -125,7 +125,7 @@ TEST_F(StationTabTest, ShowsTheFirstStationAndAnotherOneOnSelection)
     EXPECT_EQ(box("StationYAngle")->text().trimmed(), "90");
     EXPECT_TRUE(control<QCheckBox>("Check1")->isChecked());
     EXPECT_EQ(box("StationRotationFrequency")->text(), "Class value");
-    EXPECT_EQ(control<QDateEdit>("StationOrbitalRefTime")->date(), QDate(2024, 1, 1));
+    EXPECT_EQ(control<QDateEdit>("StationOrbitalRefTime")->date(), QDate(2024, 1, 2));
     EXPECT_EQ(control<QComboBox>("StationOrbitalRefHour")->currentText(), "12");
 
     type("StationInclination", QStringLiteral("77"));

@@ -242,6 +242,25 @@ TEST_F(EditorTest, FocusShipAndStartTimeReachTheSavedFile)
     EXPECT_TRUE(saved.contains("Ship Pathfinder\r\n"));
 }
 
+TEST_F(EditorTest, AnEditedDescriptionKeepsEveryOtherCharacter)
+{
+    // "Cargo" NBSP "bay" with a degree sign, in Windows-1252.
+    writeFile(scenarioRoot() + "/Bytes.scn",
+              "BEGIN_DESC\r\nCargo\xA0"
+              "bay at 20\xB0\r\nEND_DESC\r\n"
+              "BEGIN_ENVIRONMENT\r\n  System Sol\r\n  Date MJD 51544.5\r\n"
+              "END_ENVIRONMENT\r\nBEGIN_SHIPS\r\nA:Hauler\r\nEND\r\nEND_SHIPS\r\n");
+    startEditor();
+    openScenario("", "Bytes.scn");
+    auto* description = child<QPlainTextEdit>(vex.get(), "Description");
+    description->moveCursor(QTextCursor::End);
+    QTest::keyClicks(description, "Go");
+    vex->menuItem("Menu13")->trigger();
+    EXPECT_TRUE(fileBytes(scenarioRoot() + "/Bytes.scn")
+                    .startsWith("BEGIN_DESC\r\nCargo\xA0"
+                                "bay at 20\xB0\r\nGo\r\nEND_DESC"));
+}
+
 TEST_F(EditorTest, ToolWindowsOpenFromTheirMenus)
 {
     startEditor();

@@ -36,7 +36,10 @@ protected:
     }
     FileList* files() const { return dialog->findChild<FileList*>(u"FileListtoDelete"_s); }
     FolderList* folders() const { return dialog->findChild<FolderList*>(u"Dir1"_s); }
-    QString preview(const QString& name) const { return dialog->findChild<QPlainTextEdit*>(name)->toPlainText(); }
+    QString preview(const QString& name) const
+    {
+        return dialog->findChild<QPlainTextEdit*>(name)->toPlainText();
+    }
     QPoint itemCentre(const QString& name) const
     {
         QListWidget* view = files()->view();
@@ -99,9 +102,10 @@ TEST_F(DeleteFileDialog, TheButtonAsksYesNoAndTheListAsksOkCancel)
         MessageAnswer refuse;
         MessageAnswer accept;
     };
-    for (const Case& c : {Case{Way::Button, MessageButtons::YesNo, MessageAnswer::No, MessageAnswer::Yes},
-                          Case{Way::DoubleClick, MessageButtons::OkCancel, MessageAnswer::Cancel, MessageAnswer::Ok},
-                          Case{Way::Enter, MessageButtons::OkCancel, MessageAnswer::Cancel, MessageAnswer::Ok}}) {
+    for (const Case& c :
+         {Case{Way::Button, MessageButtons::YesNo, MessageAnswer::No, MessageAnswer::Yes},
+          Case{Way::DoubleClick, MessageButtons::OkCancel, MessageAnswer::Cancel, MessageAnswer::Ok},
+          Case{Way::Enter, MessageButtons::OkCancel, MessageAnswer::Cancel, MessageAnswer::Ok}}) {
         writeFile(tree.at(u"Zulu.scn"_s), "x");
         open();
         messages().reset();

@@ -44,7 +44,8 @@ protected:
     QStringList everything() const
     {
         QStringList entries;
-        QDirIterator it(tree.sim(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QDirIterator it(tree.sim(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
         while (it.hasNext())
             entries.append(it.next());
         entries.sort();
@@ -134,7 +135,8 @@ TEST_F(FolderManagementWindow, AFolderWithFilesIsKeptAndItsDescriptionWrittenFro
     text()->setPlainText(u"Line one\nLine two"_s);
     press(u"Command2"_s);
     EXPECT_TRUE(QFile::exists(tree.at(u"Full/Mission.scn"_s)));
-    EXPECT_EQ(fileBytes(tree.at(u"Full/description.txt"_s)), QByteArray("BEGIN_DESC\r\nLine one\r\nLine two\r\nEND_DESC\r\n"));
+    EXPECT_EQ(fileBytes(tree.at(u"Full/description.txt"_s)),
+              QByteArray("BEGIN_DESC\r\nLine one\r\nLine two\r\nEND_DESC\r\n"));
     ASSERT_EQ(messages().shownMessages().size(), 2);
     const UserMessage& refusal = messages().shownMessages().last();
     EXPECT_EQ(refusal.title, u"You may only delete an empty folder !"_s);

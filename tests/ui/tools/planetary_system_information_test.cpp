@@ -17,10 +17,13 @@ protected:
         // The "##,##0" display follows the locale; the expectations below are English.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         const QString config = sim.path() + u"/Config/"_s;
-        writeFile(config + u"Mercury.cfg"_s, "Mass = 3.3011e23\r\nSize = 2439700\r\nSidRotPeriod = 5067032\r\n");
-        writeFile(config + u"Earth.cfg"_s, "Mass = 5.97237e24\r\nSize = 6371000.4\r\nSidRotPeriod = 86164.1\r\n"
-                                           "AtmAltLimit = 120000\r\n");
-        writeFile(config + u"Moon.cfg"_s, "Mass = 7.342e22\r\nSize = 1737400\r\nSidRotPeriod = -2360591.5 ; retrograde\r\n");
+        writeFile(config + u"Mercury.cfg"_s,
+                  "Mass = 3.3011e23\r\nSize = 2439700\r\nSidRotPeriod = 5067032\r\n");
+        writeFile(config + u"Earth.cfg"_s,
+                  "Mass = 5.97237e24\r\nSize = 6371000.4\r\nSidRotPeriod = 86164.1\r\n"
+                  "AtmAltLimit = 120000\r\n");
+        writeFile(config + u"Moon.cfg"_s,
+                  "Mass = 7.342e22\r\nSize = 1737400\r\nSidRotPeriod = -2360591.5 ; retrograde\r\n");
         ws.folders.CfgDir = config;
         ws.bodies = {u"Mercury"_s, u"Earth"_s, u"   Moon"_s, u"Mars"_s};
     }

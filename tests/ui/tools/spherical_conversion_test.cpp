@@ -31,9 +31,10 @@ INSTANTIATE_TEST_SUITE_P(
                       AngleCase{"half_45", "45.5", 46}, AngleCase{"negative_half", "-45.5", -46},
                       AngleCase{"above_turn", "390", 30}, AngleCase{"negative_stays", "-30", -30},
                       AngleCase{"negative_above_turn", "-390", -30}, AngleCase{"full_turn", "720", 0},
-                      AngleCase{"leading_blanks_and_tail", "  75deg", 75}, AngleCase{"not_a_number", "abc", 0},
-                      AngleCase{"empty", "", 0}, AngleCase{"exponent", "4.2e2", 60},
-                      AngleCase{"beyond_32_bits", "1e12", 280}, AngleCase{"huge", "1e300", std::fmod(1e300, 360.0)}),
+                      AngleCase{"leading_blanks_and_tail", "  75deg", 75},
+                      AngleCase{"not_a_number", "abc", 0}, AngleCase{"empty", "", 0},
+                      AngleCase{"exponent", "4.2e2", 60}, AngleCase{"beyond_32_bits", "1e12", 280},
+                      AngleCase{"huge", "1e300", std::fmod(1e300, 360.0)}),
     [](const ::testing::TestParamInfo<AngleCase>& info) { return std::string(info.param.name); });
 
 TEST(SphericalToCartesian, OpeningValuesGiveTheVectorOfRadius100)
