@@ -1,5 +1,6 @@
 #include "ship_tab.h"
 
+#include "form_controls.h"
 #include "place_tree_view.h"
 
 #include <QComboBox>
@@ -18,52 +19,6 @@
 #include <vector>
 
 namespace {
-
-// A caption that shows a value of the form (a planet, a base, a level): framed like a
-// read-only field.
-QLabel* valueLabel(const QString& name, const QString& toolTip = {})
-{
-    auto* label = new QLabel;
-    label->setObjectName(name);
-    label->setToolTip(toolTip);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(140);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-QComboBox* listBox(const QString& name, const QString& toolTip = {})
-{
-    auto* box = new QComboBox;
-    box->setObjectName(name);
-    box->setToolTip(toolTip);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(14);
-    return box;
-}
-
-QPushButton* button(const QString& name, const QString& caption, const QString& toolTip)
-{
-    auto* push = new QPushButton(caption);
-    push->setObjectName(name);
-    push->setToolTip(toolTip);
-    return push;
-}
-
-QGroupBox* frame(const QString& name, const QString& title)
-{
-    auto* box = new QGroupBox(title);
-    box->setObjectName(name);
-    return box;
-}
-
-void showEntries(QComboBox* box, const QStringList& entries, int selected)
-{
-    box->clear();
-    box->addItems(entries);
-    box->setCurrentIndex(selected >= 0 && selected < entries.size() ? selected : -1);
-}
 
 QStringList vesselClassNames(const Catalogue& catalogue)
 {
@@ -117,13 +72,7 @@ QWidget* ShipTab::buildHeading()
 {
     shipName_ =
         listBox(QStringLiteral("ShipName"), QStringLiteral("List of the ship integrated in the scenario"));
-    shipName_->setEditable(true);
-    // Entries change only through validation; typed text is a new name, never a list entry,
-    // and is not completed from the other names.
-    shipName_->setInsertPolicy(QComboBox::NoInsert);
-    shipName_->setDuplicatesEnabled(true);
-    shipName_->setCompleter(nullptr);
-    shipName_->setMinimumContentsLength(28);
+    makeNameBox(shipName_);
 
     shipIndex_ = new QLabel;
     shipIndex_->setObjectName(QStringLiteral("ShipIndex"));
@@ -132,7 +81,7 @@ QWidget* ShipTab::buildHeading()
     shipClass_ = valueLabel(QStringLiteral("ShipClass"),
                             QStringLiteral("Class of the ship selected in the Ship name combo box"));
     spacecraft_ = listBox(QStringLiteral("Spacecraft"));
-    auto* changeClass = button(
+    auto* changeClass = commandButton(
         QStringLiteral("Command10"), QStringLiteral("Change class"),
         QStringLiteral("Sets the Ship class to the class selected in the \"Possible Ship Class\" combo box"));
     connect(changeClass, &QPushButton::clicked, this, [this] {
@@ -198,7 +147,7 @@ ShipTab::Level ShipTab::level(const QString& name, int minimum, int maximum, con
     level.slider->setObjectName(name + QStringLiteral("Slider"));
     level.slider->setRange(minimum, maximum);
     level.slider->setToolTip(toolTip);
-    level.slider->setMinimumWidth(150);
+    level.slider->setMinimumWidth(100);
     level.readOut = valueLabel(name, toolTip);
     level.readOut->setMinimumWidth(64);
     level.readOut->setAlignment(Qt::AlignCenter);
@@ -244,16 +193,16 @@ QWidget* ShipTab::buildEngineFrame()
 QWidget* ShipTab::buildActionFrame()
 {
     auto* validate =
-        button(QStringLiteral("Command4"), QStringLiteral("Ship parameter validation"),
-               QStringLiteral("Validates all ship parameters. If the values are not validated, they "
-                              "are not memorized and lost and the former values taken into account "
-                              "when passing to another ship."));
-    auto* add = button(QStringLiteral("Command5"), QStringLiteral("Add a new ship"),
-                       QStringLiteral("To create a new ship within the scenario"));
-    auto* remove =
-        button(QStringLiteral("Command6"), QStringLiteral("Delete ship"),
-               QStringLiteral(
-                   "Deletes the ship from the scenario (the ship file in the configuration is not removed)"));
+        commandButton(QStringLiteral("Command4"), QStringLiteral("Ship parameter validation"),
+                      QStringLiteral("Validates all ship parameters. If the values are not validated, they "
+                                     "are not memorized and lost and the former values taken into account "
+                                     "when passing to another ship."));
+    auto* add = commandButton(QStringLiteral("Command5"), QStringLiteral("Add a new ship"),
+                              QStringLiteral("To create a new ship within the scenario"));
+    auto* remove = commandButton(
+        QStringLiteral("Command6"), QStringLiteral("Delete ship"),
+        QStringLiteral(
+            "Deletes the ship from the scenario (the ship file in the configuration is not removed)"));
     connect(validate, &QPushButton::clicked, this, &ShipTab::validateClicked);
     connect(add, &QPushButton::clicked, this, &ShipTab::addClicked);
     connect(remove, &QPushButton::clicked, this, &ShipTab::deleteClicked);
@@ -273,7 +222,7 @@ QGroupBox* ShipTab::buildLandedFrame()
     landingTree_->setToolTip(
         QStringLiteral("Base (with their landing pads) list within the planetary system; "
                        "double click on a pad to select it for the ship"));
-    landingTree_->setMinimumSize(260, 320);
+    landingTree_->setMinimumSize(220, 320);
     landedPlanet_ = valueLabel(QStringLiteral("ShipLandedPlanet"));
     landedBase_ = valueLabel(QStringLiteral("ShipLandedBase"));
     landedPad_ = valueLabel(QStringLiteral("ShipLandedPad"));
@@ -301,7 +250,7 @@ QGroupBox* ShipTab::buildDockedFrame()
     dockedTree_->setToolTip(
         QStringLiteral("Station (with their dock ports) list within the planetary system; "
                        "double click on a dock to select it for the ship"));
-    dockedTree_->setMinimumSize(260, 320);
+    dockedTree_->setMinimumSize(220, 320);
     dockedPlanet_ = valueLabel(QStringLiteral("ShipDockedPlanet"));
     dockedStation_ = valueLabel(QStringLiteral("ShipDockedStation"));
     dockedPort_ = valueLabel(QStringLiteral("ShipDockedPort"));
@@ -336,7 +285,7 @@ QGroupBox* ShipTab::buildOrbitingFrame()
     orbitingPlanet_ = valueLabel(QStringLiteral("ShipOrbitingPlanet"),
                                  QStringLiteral("Displays the planet the ship orbits around"));
     orbitingRef_ = listBox(QStringLiteral("OrbitingRef"));
-    auto* changePlanet = button(
+    auto* changePlanet = commandButton(
         QStringLiteral("Command11"), QStringLiteral("Change planet"),
         QStringLiteral(
             "Changes the planet the ships orbits around by choosing it from the \"Possible Planet\" list"));
@@ -345,13 +294,14 @@ QGroupBox* ShipTab::buildOrbitingFrame()
         refresh();
     });
 
-    auto* planetRow = new QHBoxLayout;
-    planetRow->addWidget(new QLabel(QStringLiteral("Planet")));
-    planetRow->addWidget(orbitingPlanet_, 1);
-    planetRow->addSpacing(12);
-    planetRow->addWidget(new QLabel(QStringLiteral("Possible planet")));
-    planetRow->addWidget(orbitingRef_, 1);
-    planetRow->addWidget(changePlanet);
+    auto* planetRows = new QGridLayout;
+    planetRows->addWidget(new QLabel(QStringLiteral("Planet")), 0, 0);
+    planetRows->addWidget(orbitingPlanet_, 0, 1);
+    planetRows->addWidget(new QLabel(QStringLiteral("Possible planet")), 1, 0);
+    planetRows->addWidget(orbitingRef_, 1, 1);
+    planetRows->addWidget(changePlanet, 1, 2);
+    planetRows->setColumnStretch(1, 1);
+    planetRows->setColumnStretch(3, 1);
 
     auto* vectors = new QHBoxLayout;
     vectors->addWidget(vectorFrame(QStringLiteral("Position rel. to reference"),
@@ -371,7 +321,7 @@ QGroupBox* ShipTab::buildOrbitingFrame()
 
     orbiting_ = frame(QStringLiteral("Orbiting"), QStringLiteral("Orbiting ship parameters"));
     auto* column = new QVBoxLayout(orbiting_);
-    column->addLayout(planetRow);
+    column->addLayout(planetRows);
     column->addLayout(vectors);
     column->addLayout(angularRow);
     return orbiting_;

@@ -1,6 +1,7 @@
 #include "station_tab.h"
 
 #include "editing/station_editing.h"
+#include "form_controls.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -21,57 +22,12 @@
 
 namespace {
 
-// A caption that shows a value of the form (a planet, a class): framed like a read-only field.
-QLabel* valueLabel(const QString& name, const QString& toolTip)
-{
-    auto* label = new QLabel;
-    label->setObjectName(name);
-    label->setToolTip(toolTip);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(160);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-QComboBox* listBox(const QString& name, const QString& toolTip)
-{
-    auto* box = new QComboBox;
-    box->setObjectName(name);
-    box->setToolTip(toolTip);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(14);
-    return box;
-}
-
-QPushButton* button(const QString& name, const QString& caption, const QString& toolTip = {})
-{
-    auto* push = new QPushButton(caption);
-    push->setObjectName(name);
-    push->setToolTip(toolTip);
-    return push;
-}
-
-QGroupBox* frame(const QString& name, const QString& title)
-{
-    auto* box = new QGroupBox(title);
-    box->setObjectName(name);
-    return box;
-}
-
 QStringList wholeNumbers(int count)
 {
     QStringList entries;
     for (int k = 0; k < count; ++k)
         entries.append(QString::number(k));
     return entries;
-}
-
-void showEntries(QComboBox* box, const QStringList& entries, int selected)
-{
-    box->clear();
-    box->addItems(entries);
-    box->setCurrentIndex(selected >= 0 && selected < entries.size() ? selected : -1);
 }
 
 } // namespace
@@ -97,13 +53,7 @@ void StationTab::buildControls()
 {
     stationName_ = listBox(QStringLiteral("StationName"),
                            QStringLiteral("Displays all the stations integrated in the scenario file"));
-    stationName_->setEditable(true);
-    // Entries change only through validation; typed text is a new name, never a list entry,
-    // and is not completed from the other names.
-    stationName_->setInsertPolicy(QComboBox::NoInsert);
-    stationName_->setDuplicatesEnabled(true);
-    stationName_->setCompleter(nullptr);
-    stationName_->setMinimumContentsLength(28);
+    makeNameBox(stationName_);
 
     stationIndex_ = new QLabel;
     stationIndex_->setObjectName(QStringLiteral("StationIndex"));
@@ -113,14 +63,14 @@ void StationTab::buildControls()
     stationClass_ = listBox(QStringLiteral("StationClass"),
                             QStringLiteral("Defines the station class, from the station class files "
                                            "available in the Corvane configuration"));
-    auto* changeClass = button(QStringLiteral("Command9"), QStringLiteral("Change class"));
+    auto* changeClass = commandButton(QStringLiteral("Command9"), QStringLiteral("Change class"));
 
     refPlanet_ = valueLabel(QStringLiteral("StationRefPlanet"),
                             QStringLiteral("Defines the planet/moon the station orbits around"));
     stationRef_ = listBox(QStringLiteral("StationRef"),
                           QStringLiteral("List of the planets (belonging to the selected planetary system) "
                                          "that can be set to the station"));
-    auto* changePlanet = button(
+    auto* changePlanet = commandButton(
         QStringLiteral("Command8"), QStringLiteral("Change Planet"),
         QStringLiteral(
             "Sets the Station reference planet to the planet selected in the \"Possible planet\" combo box"));
@@ -256,16 +206,16 @@ QWidget* StationTab::buildRightColumn()
                               QStringLiteral("Station frame rotation angle around Z axis")));
 
     auto* validate =
-        button(QStringLiteral("Command1"), QStringLiteral("Station parameter validation"),
-               QStringLiteral("Validates all station parameters. If the values are not validated, "
-                              "they are not memorized and lost and the former values taken into "
-                              "account when passing to another station."));
-    auto* remove = button(
+        commandButton(QStringLiteral("Command1"), QStringLiteral("Station parameter validation"),
+                      QStringLiteral("Validates all station parameters. If the values are not validated, "
+                                     "they are not memorized and lost and the former values taken into "
+                                     "account when passing to another station."));
+    auto* remove = commandButton(
         QStringLiteral("Command2"), QStringLiteral("Delete station"),
         QStringLiteral(
             "Deletes the station from the scenario (the station file in the configuration is not removed)"));
-    auto* add = button(QStringLiteral("Command3"), QStringLiteral("Add a new station"),
-                       QStringLiteral("To create a new station within the scenario"));
+    auto* add = commandButton(QStringLiteral("Command3"), QStringLiteral("Add a new station"),
+                              QStringLiteral("To create a new station within the scenario"));
     auto* actions = frame(QStringLiteral("Frame3"), QStringLiteral("Actions"));
     auto* actionColumn = new QVBoxLayout(actions);
     actionColumn->addWidget(validate);

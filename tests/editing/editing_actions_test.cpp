@@ -161,7 +161,7 @@ protected:
     void SetUp() override
     {
         ShipRow second = docked("Second", "Hub");
-        second.ExtraLines = "  XPDR 7\r\n; a remark";
+        second.ExtraLines = "  BEACON 7\r\n; a remark";
         appendShip(ws, orbiting("First"));
         appendShip(ws, second);
         appendShip(ws, landed("Third"));
@@ -181,7 +181,7 @@ TEST_F(ThreeShips, DeletingTheFirstShowsTheFormerSecondAndAddingGivesAFreshShip)
     EXPECT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(ws.doc.shipIndex, 0);
     EXPECT_EQ(ws.shipForm.name, "Second");
-    EXPECT_EQ(ws.doc.ships[0].ExtraLines, "  XPDR 7\r\n; a remark");
+    EXPECT_EQ(ws.doc.ships[0].ExtraLines, "  BEACON 7\r\n; a remark");
     EXPECT_EQ(ws.doc.possibleShipFocus, (QStringList{"Second:Hauler", "Third:Falcon"}));
 
     addShip(ws); // where the deletion left a copy of Third

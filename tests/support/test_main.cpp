@@ -15,6 +15,9 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Window tests save what they show here, for a person to look at after a run.
+    if (qEnvironmentVariableIsEmpty("CORVANE_SCREENSHOT_DIR"))
+        qputenv("CORVANE_SCREENSHOT_DIR", CORVANE_DEFAULT_SCREENSHOT_DIR);
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,59 @@
+#include "form_controls.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+QLabel* valueLabel(const QString& name, const QString& toolTip)
+{
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setToolTip(toolTip);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(100);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QComboBox* listBox(const QString& name, const QString& toolTip)
+{
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setToolTip(toolTip);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(10);
+    return box;
+}
+
+QPushButton* commandButton(const QString& name, const QString& caption, const QString& toolTip)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QGroupBox* frame(const QString& name, const QString& title)
+{
+    auto* box = new QGroupBox(title);
+    box->setObjectName(name);
+    return box;
+}
+
+void showEntries(QComboBox* box, const QStringList& entries, int selected)
+{
+    box->clear();
+    box->addItems(entries);
+    box->setCurrentIndex(selected >= 0 && selected < entries.size() ? selected : -1);
+}
+
+void makeNameBox(QComboBox* box)
+{
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setDuplicatesEnabled(true);
+    box->setCompleter(nullptr);
+    box->setMinimumContentsLength(28);
+}

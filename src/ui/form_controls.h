@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The kinds of control the two editor tabs are made of, each created with its objectName and
+// tooltip so that every control can be found by the name the editor's documents give it.
+
+// A caption that shows a value of the form (a planet, a class, a level): framed like a
+// read-only field, its text selectable.
+QLabel* valueLabel(const QString& name, const QString& toolTip = {});
+// A drop-down list sized for names of a dozen characters.
+QComboBox* listBox(const QString& name, const QString& toolTip = {});
+QPushButton* commandButton(const QString& name, const QString& caption, const QString& toolTip = {});
+QGroupBox* frame(const QString& name, const QString& title);
+
+// Fills a list with `entries` and selects entry `selected`, or none when it is out of range.
+// Callers block the list's signals: a rebuild emits selection changes of its own.
+void showEntries(QComboBox* box, const QStringList& entries, int selected);
+// Turns an editable list into the name box of an editor: entries change only through
+// validation, so typed text is a new name, never a new entry, and it is not completed from
+// the other names.
+void makeNameBox(QComboBox* box);
