@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 dir=$(./scripts/build.sh | tail -n 1)
 mkdir -p run
 printf '%s\r\n' "$PWD/sample" > run/vex.cfg
-cp help/*.hlp run/ 2>/dev/null || true
+cp help/*.hlp run/
 cd run
 editor="../$dir/corvane-scenario-editor"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

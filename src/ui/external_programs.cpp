@@ -49,22 +49,7 @@ void startCalculator(UserDialogs& dialogs, const ProgramStarter& starter)
     }
 }
 
-void startHelp(const QString& helpDir, QWidget* parent, UserDialogs& dialogs, const ProgramStarter& starter)
+void showHelpFile(const QString& helpDir, QWidget* parent)
 {
-    const QString helpFile = joinPath(helpDir, kHelpFileName);
-#ifdef Q_OS_WIN
-    const QString viewer = QStandardPaths::findExecutable(QStringLiteral("winhlp32.exe"));
-    if (!viewer.isEmpty()) {
-        if (!starter(viewer, {helpFile})) {
-            dialogs.inform({QStringLiteral("Help"),
-                            QStringLiteral("The help viewer %1 could not be started.").arg(viewer),
-                            MessageButtons::Ok, MessageIcon::Exclamation});
-        }
-        return;
-    }
-#else
-    Q_UNUSED(dialogs);
-    Q_UNUSED(starter);
-#endif
-    showHelp(helpFile, parent);
+    showHelp(joinPath(helpDir, kHelpFileName), parent);
 }

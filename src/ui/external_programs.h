@@ -28,6 +28,6 @@ bool startDetachedProgram(const QString& program, const QStringList& arguments);
 // and the editor goes on.
 void startCalculator(UserDialogs& dialogs, const ProgramStarter& starter = startDetachedProgram);
 
-// Shows HelpDir + the help file: with winhlp32 where it exists, else in the editor's own viewer.
-void startHelp(const QString& helpDir, QWidget* parent, UserDialogs& dialogs,
-               const ProgramStarter& starter = startDetachedProgram);
+// Shows HelpDir + the help file in the editor's own viewer. The help file is HTML, which the
+// old Windows help viewer cannot read, so no external viewer is started on any platform.
+void showHelpFile(const QString& helpDir, QWidget* parent);

@@ -131,7 +131,7 @@ void Vex::connectMenus()
     connect(menus_.value(QStringLiteral("Menu33")), &QAction::triggered, this,
             [this] { startCalculator(messages_); });
     connect(menus_.value(QStringLiteral("Menu21")), &QAction::triggered, this,
-            [this] { startHelp(ws_.folders.HelpDir, this, messages_); });
+            [this] { showHelpFile(ws_.folders.HelpDir, this); });
 }
 
 void Vex::start()
