@@ -10,12 +10,6 @@
 
 namespace {
 
-// A folder written in vex.cfg relative to the start-up folder ("..\Corvane").
-QString fullFolderPath(const QString& base, const QString& folder)
-{
-    return QDir::isRelativePath(toSlashes(folder)) ? QDir::cleanPath(joinPath(base, folder)) : folder;
-}
-
 bool isFolder(const QString& path)
 {
     return !path.isEmpty() && QFileInfo(resolvePath(path)).isDir();
@@ -39,6 +33,15 @@ std::optional<QString> readSettingsFile(const QString& progDir)
     if (first.isEmpty())
         return std::nullopt;
     return first;
+}
+
+std::optional<QString> storedSimulatorFolder(const QString& progDir)
+{
+    const auto stored = readSettingsFile(progDir);
+    if (!stored)
+        return std::nullopt;
+    // A folder written relative to the start-up folder by hand ("..\Corvane").
+    return QDir::isRelativePath(toSlashes(*stored)) ? QDir::cleanPath(joinPath(progDir, *stored)) : *stored;
 }
 
 WriteResult writeSettingsFile(const QString& folder, const QString& vexDir)
@@ -65,17 +68,17 @@ bool isSimulatorFolder(const QString& folder)
 
 bool CorvaneFolderLocation(FolderValues& folders, const FolderSearchDialog& dialog)
 {
-    if (const auto stored = readSettingsFile(folders.ProgDir)) {
-        folders.VexDir = fullFolderPath(folders.ProgDir, *stored);
+    if (const auto stored = storedSimulatorFolder(folders.ProgDir)) {
+        folders.VexDir = *stored;
         if (isSimulatorFolder(folders.VexDir))
             return true;
     }
     if (dialog)
         dialog();
-    const auto stored = readSettingsFile(folders.HelpDir);
+    const auto stored = storedSimulatorFolder(folders.HelpDir);
     if (!stored)
         return false;
-    folders.VexDir = fullFolderPath(folders.HelpDir, *stored);
+    folders.VexDir = *stored;
     return true;
 }
 

@@ -21,6 +21,10 @@ inline const QString kFolderNotLocatedWarning =
 // unreadable or empty.
 std::optional<QString> readSettingsFile(const QString& progDir);
 
+// The simulator folder vex.cfg names, as a full path: a folder written relative to `progDir`
+// is taken from there.
+std::optional<QString> storedSimulatorFolder(const QString& progDir);
+
 // Writes `vexDir` as the one line of vex.cfg in `folder`, safely.
 WriteResult writeSettingsFile(const QString& folder, const QString& vexDir);
 

@@ -286,10 +286,8 @@ void Vex::folderSearchCommand()
 {
     runFolderSearch();
     // The folder chosen takes effect at the next start (the dialog says so); only VexDir follows.
-    // A folder written relative to the start folder (by hand) is taken from there, as at start.
-    if (const auto stored = readSettingsFile(ws_.folders.ProgDir))
-        ws_.folders.VexDir =
-            QDir::isRelativePath(toSlashes(*stored)) ? joinPath(ws_.folders.ProgDir, *stored) : *stored;
+    if (const auto stored = storedSimulatorFolder(ws_.folders.ProgDir))
+        ws_.folders.VexDir = *stored;
 }
 
 PlanetarySystemInformation* Vex::informationWindow()
