@@ -45,6 +45,20 @@ void enable(const QHash<QString, QAction*>& menus, std::initializer_list<const c
         menus.value(QString::fromLatin1(name))->setEnabled(enabled);
 }
 
+// The file dialogs and the about box grey the whole main window out while they are open, and
+// it comes back however they end. Made before the dialog, so the dialog itself stays enabled.
+class DisabledWhileOpen
+{
+public:
+    explicit DisabledWhileOpen(QWidget* window) : window_(window) { window_->setEnabled(false); }
+    ~DisabledWhileOpen() { window_->setEnabled(true); }
+    DisabledWhileOpen(const DisabledWhileOpen&) = delete;
+    DisabledWhileOpen& operator=(const DisabledWhileOpen&) = delete;
+
+private:
+    QWidget* window_;
+};
+
 } // namespace
 
 Vex::Vex(const QString& startFolder, QWidget* parent)
@@ -197,10 +211,21 @@ void Vex::showScenario()
 void Vex::openCommand()
 {
     askToSave();
-    LoadFile dialog(ws_.folders, this);
-    loadFile_ = &dialog;
-    if (messages_.runModal(dialog) == QDialog::Accepted && !dialog.chosenName().isEmpty())
-        loadScenario(dialog.chosenFolder(), dialog.chosenName(), dialog.preview());
+    QString folder;
+    QString name;
+    QString preview;
+    {
+        const DisabledWhileOpen disabled(this);
+        LoadFile dialog(ws_.folders, this);
+        loadFile_ = &dialog;
+        if (messages_.runModal(dialog) != QDialog::Accepted)
+            return;
+        folder = dialog.chosenFolder();
+        name = dialog.chosenName();
+        preview = dialog.preview();
+    }
+    if (!name.isEmpty())
+        loadScenario(folder, name, preview);
 }
 
 void Vex::askToSave()
@@ -216,9 +241,12 @@ void Vex::askToSave()
 
 void Vex::showSaveAs()
 {
-    SaveAs dialog(ws_, messages_, this);
-    saveAs_ = &dialog;
-    messages_.runModal(dialog);
+    {
+        const DisabledWhileOpen disabled(this);
+        SaveAs dialog(ws_, messages_, this);
+        saveAs_ = &dialog;
+        messages_.runModal(dialog);
+    }
     fileName_->setText(ws_.scnfile);
 }
 
@@ -239,6 +267,7 @@ void Vex::saveAsCommand()
 
 void Vex::deleteCommand()
 {
+    const DisabledWhileOpen disabled(this);
     DeleteFile dialog(ws_, this);
     deleteFile_ = &dialog;
     messages_.runModal(dialog);
@@ -325,6 +354,7 @@ void Vex::converterCommand()
 
 void Vex::aboutCommand()
 {
+    const DisabledWhileOpen disabled(this);
     About dialog(this);
     about_ = &dialog;
     messages_.runModal(dialog);

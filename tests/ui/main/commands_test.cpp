@@ -264,19 +264,25 @@ TEST_F(EditorTest, AnEditedDescriptionKeepsEveryOtherCharacter)
 TEST_F(EditorTest, ToolWindowsOpenFromTheirMenus)
 {
     startEditor();
+    openScenario("", "Earth Orbit Rendezvous.scn");
+    // Each entry: the dialog, and whether the main window was enabled while it was open.
     QStringList shown;
-    auto record = [&shown](QDialog& dialog) {
-        shown.append(dialog.objectName());
+    auto record = [this, &shown](QDialog& dialog) {
+        EXPECT_TRUE(dialog.isEnabled()) << dialog.objectName().toStdString();
+        shown.append(dialog.objectName() + (vex->isEnabled() ? " enabled" : " disabled"));
         dialog.reject();
         return dialog.result();
     };
-    onDialog(record);
-    onDialog(record);
-    onDialog(record);
+    for (int k = 0; k < 5; ++k)
+        onDialog(record);
+    answer({MessageAnswer::No});
+    vex->menuItem("Menu12")->trigger();
+    vex->menuItem("Menu14")->trigger();
     vex->menuItem("Menu11")->trigger();
     vex->menuItem("Menu17")->trigger();
     vex->menuItem("Menu22")->trigger();
-    EXPECT_EQ(shown, (QStringList{"DeleteFile", "FolderManagement", "About"}));
+    EXPECT_EQ(shown, (QStringList{"LoadFile disabled", "SaveAs disabled", "DeleteFile disabled",
+                                  "FolderManagement enabled", "About disabled"}));
     EXPECT_TRUE(vex->isEnabled());
 
     QFile::copy(QStringLiteral(CORVANE_SOURCE_DIR "/help/") + kHelpFileName, progDir + '/' + kHelpFileName);
