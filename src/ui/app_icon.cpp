@@ -34,15 +34,18 @@ QPixmap drawIcon(int size)
     const QRectF ring(centre.x() - 0.42 * s, centre.y() - 0.13 * s, 0.84 * s, 0.26 * s);
     const QPen ringPen(QColor(242, 196, 110), 0.055 * s, Qt::SolidLine, Qt::RoundCap);
 
-    // Back half of the ring, behind the planet.
-    p.save();
-    p.translate(centre);
-    p.rotate(-18);
-    p.translate(-centre);
-    p.setPen(ringPen);
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(ring, 0, 180 * 16);
-    p.restore();
+    // The tilted ring is drawn in two halves: the back one behind the planet, the front one over it.
+    const auto drawRingHalf = [&](int startAngle) {
+        p.save();
+        p.translate(centre);
+        p.rotate(-18);
+        p.translate(-centre);
+        p.setPen(ringPen);
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(ring, startAngle, 180 * 16);
+        p.restore();
+    };
+    drawRingHalf(0);
 
     // The planet, lit from the upper left.
     QRadialGradient body(QPointF(centre.x() - 0.1 * s, centre.y() - 0.12 * s), 0.3 * s);
@@ -53,15 +56,7 @@ QPixmap drawIcon(int size)
     p.setBrush(body);
     p.drawEllipse(centre, 0.25 * s, 0.25 * s);
 
-    // Front half of the ring, over the planet.
-    p.save();
-    p.translate(centre);
-    p.rotate(-18);
-    p.translate(-centre);
-    p.setPen(ringPen);
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(ring, 180 * 16, 180 * 16);
-    p.restore();
+    drawRingHalf(180 * 16);
 
     // The craft: a small white arrow on the upper right of the orbit.
     QPainterPath craft;

@@ -1,3 +1,4 @@
+#include "control_texts.h"
 #include "editor_workspace.h"
 #include "ui/place_icons.h"
 #include "ui/place_tree_view.h"
@@ -87,65 +88,53 @@ protected:
 
 TEST_F(ShipTabTest, ControlsCarryTheirCaptionsAndTooltips)
 {
-    struct Expected
-    {
-        const char* name;
-        QString caption;
-        QString toolTip;
-    };
-    const Expected buttons[] = {
-        {"Command4", "Ship parameter validation",
-         "Validates all ship parameters. If the values are not validated, they are not memorized and lost "
-         "and the "
-         "former values taken into account when passing to another ship."},
-        {"Command5", "Add a new ship", "To create a new ship within the scenario"},
-        {"Command6", "Delete ship",
-         "Deletes the ship from the scenario (the ship file in the configuration is not removed)"},
-        {"Command10", "Change class",
-         "Sets the Ship class to the class selected in the \"Possible Ship Class\" combo box"},
-        {"Command11", "Change planet",
-         "Changes the planet the ships orbits around by choosing it from the \"Possible Planet\" list"},
-        {"LandedShipOption", "Landed", "Sets the ship status to \"Landed\""},
-        {"DockedShipOption", "Docked", "Sets the ship status to \"Docked\""},
-        {"OrbitingShipOption", "Orbiting", ""},
-    };
-    for (const Expected& e : buttons) {
-        EXPECT_EQ(control<QAbstractButton>(e.name)->text(), e.caption) << e.name;
-        EXPECT_EQ(control<QAbstractButton>(e.name)->toolTip(), e.toolTip) << e.name;
-    }
-    const Expected frames[] = {{"Frame8", "Engine settings", ""},
-                               {"Frame9", "Status", ""},
-                               {"Frame10", "Actions", ""},
-                               {"Landed", "Landed ship parameters", ""},
-                               {"Docked", "Docked ship parameters", ""},
-                               {"Orbiting", "Orbiting ship parameters", ""}};
-    for (const Expected& e : frames)
-        EXPECT_EQ(control<QGroupBox>(e.name)->title(), e.caption) << e.name;
-    const Expected tips[] = {
-        {"ShipName", "", "List of the ship integrated in the scenario"},
-        {"ShipClass", "", "Class of the ship selected in the Ship name combo box"},
-        {"ShipLandedHeading", "", "Ship orientation (in °) at the landing pad"},
-        {"ShipOrbitingPlanet", "", "Displays the planet the ship orbits around"},
-        {"ShipFuel", "", "Defines the ship tank fuel level (percentage from 0 to 1)"},
-        {"HoverEngineStatus", "",
-         "Hover engine power percentage in action (from 0 to 1). This value must be set to zero when landed "
-         "or docked"},
-        {"ShipDockedTree", "",
-         "Station (with their dock ports) list within the planetary system; double click on a dock to select "
-         "it "
-         "for the ship"},
-    };
-    for (const Expected& e : tips)
-        EXPECT_EQ(control<QWidget>(e.name)->toolTip(), e.toolTip) << e.name;
+    expectButtonTexts(
+        tab.get(),
+        {
+            {"Command4", "Ship parameter validation",
+             "Validates all ship parameters. If the values are not validated, they are not memorized and "
+             "lost "
+             "and the "
+             "former values taken into account when passing to another ship."},
+            {"Command5", "Add a new ship", "To create a new ship within the scenario"},
+            {"Command6", "Delete ship",
+             "Deletes the ship from the scenario (the ship file in the configuration is not removed)"},
+            {"Command10", "Change class",
+             "Sets the Ship class to the class selected in the \"Possible Ship Class\" combo box"},
+            {"Command11", "Change planet",
+             "Changes the planet the ships orbits around by choosing it from the \"Possible Planet\" list"},
+            {"LandedShipOption", "Landed", "Sets the ship status to \"Landed\""},
+            {"DockedShipOption", "Docked", "Sets the ship status to \"Docked\""},
+            {"OrbitingShipOption", "Orbiting", ""},
+        });
+    expectFrameTitles(tab.get(), {{"Frame8", "Engine settings", ""},
+                                  {"Frame9", "Status", ""},
+                                  {"Frame10", "Actions", ""},
+                                  {"Landed", "Landed ship parameters", ""},
+                                  {"Docked", "Docked ship parameters", ""},
+                                  {"Orbiting", "Orbiting ship parameters", ""}});
+    expectToolTips(tab.get(),
+                   {
+                       {"ShipName", "", "List of the ship integrated in the scenario"},
+                       {"ShipClass", "", "Class of the ship selected in the Ship name combo box"},
+                       {"ShipLandedHeading", "", "Ship orientation (in °) at the landing pad"},
+                       {"ShipOrbitingPlanet", "", "Displays the planet the ship orbits around"},
+                       {"ShipFuel", "", "Defines the ship tank fuel level (percentage from 0 to 1)"},
+                       {"HoverEngineStatus", "",
+                        "Hover engine power percentage in action (from 0 to 1). This value must be set to "
+                        "zero when landed "
+                        "or docked"},
+                       {"ShipDockedTree", "",
+                        "Station (with their dock ports) list within the planetary system; double click on a "
+                        "dock to select "
+                        "it "
+                        "for the ship"},
+                   });
 
-    QStringList captions;
-    for (const QLabel* label : tab->findChildren<QLabel*>())
-        captions.append(label->text());
-    for (const char* text :
-         {"Ship name", "Ship Class", "Possible Ship Class", "Select the ship status", "Fuel level",
-          "Engine status", "Hover engine status", "Planet", "Base", "Landed pad", "Heading", "Station",
-          "Dock port", "Possible planet", "Angular velocity (°/s)"})
-        EXPECT_TRUE(captions.contains(QString::fromUtf8(text))) << text;
+    expectLabels(tab.get(),
+                 {"Ship name", "Ship Class", "Possible Ship Class", "Select the ship status", "Fuel level",
+                  "Engine status", "Hover engine status", "Planet", "Base", "Landed pad", "Heading",
+                  "Station", "Dock port", "Possible planet", "Angular velocity (°/s)"});
     for (const char* title :
          {"Position rel. to reference", "Velocity rel. to reference", "Rot. angles orientation"}) {
         const auto boxes = control<QGroupBox>("Orbiting")->findChildren<QGroupBox*>();

@@ -1,3 +1,4 @@
+#include "control_texts.h"
 #include "editor_workspace.h"
 #include "ui/station_tab.h"
 
@@ -49,62 +50,49 @@ protected:
 
 TEST_F(StationTabTest, ControlsCarryTheirCaptionsAndTooltips)
 {
-    struct Expected
-    {
-        const char* name;
-        QString caption;
-        QString toolTip;
-    };
-    const Expected buttons[] = {
-        {"Command1", "Station parameter validation",
-         "Validates all station parameters. If the values are not validated, they are not memorized and lost "
-         "and "
-         "the former values taken into account when passing to another station."},
-        {"Command2", "Delete station",
-         "Deletes the station from the scenario (the station file in the configuration is not removed)"},
-        {"Command3", "Add a new station", "To create a new station within the scenario"},
-        {"Command8", "Change Planet",
-         "Sets the Station reference planet to the planet selected in the \"Possible planet\" combo box"},
-        {"Command9", "Change class", ""},
-        {"Check1", "Refered to station class",
-         "Select the option either to enter a customised spinning frequency, or to use the spinning "
-         "frequency of "
-         "the station class value"},
-    };
-    for (const Expected& e : buttons) {
-        EXPECT_EQ(control<QAbstractButton>(e.name)->text(), e.caption) << e.name;
-        EXPECT_EQ(control<QAbstractButton>(e.name)->toolTip(), e.toolTip) << e.name;
-    }
-    const Expected frames[] = {{"Frame1", "Orbital element references", ""},
-                               {"Frame3", "Actions", ""},
-                               {"Frame6", "Rotation frequency (Hz)", ""},
-                               {"Frame7", "Station frame rotation angles", ""}};
-    for (const Expected& e : frames)
-        EXPECT_EQ(control<QGroupBox>(e.name)->title(), e.caption) << e.name;
-    const Expected tips[] = {
-        {"StationName", "", "Displays all the stations integrated in the scenario file"},
-        {"StationRefPlanet", "", "Defines the planet/moon the station orbits around"},
-        {"StationClassName", "", "Displays the station class"},
-        {"StationYAngle", "", "Station frame rotation angle around Y axis"},
-        {"StationSemiMajorAxis", "", "Defines the station orbit semi-major axis (in m)"},
-        {"StationOrbitalRefTime", "", "Defines the date for which the orbital element parameters are valid"},
-        {"StationOrbitalRefMin", "",
-         "Defines the time minutes for which the orbital element parameters are valid"},
-        {"StationRotationFrequency", "",
-         "Rotation frequency for spinning stations; if not specified, the class value is used"},
-    };
-    for (const Expected& e : tips)
-        EXPECT_EQ(control<QWidget>(e.name)->toolTip(), e.toolTip) << e.name;
+    expectButtonTexts(
+        tab.get(),
+        {
+            {"Command1", "Station parameter validation",
+             "Validates all station parameters. If the values are not validated, they are not memorized and "
+             "lost "
+             "and "
+             "the former values taken into account when passing to another station."},
+            {"Command2", "Delete station",
+             "Deletes the station from the scenario (the station file in the configuration is not removed)"},
+            {"Command3", "Add a new station", "To create a new station within the scenario"},
+            {"Command8", "Change Planet",
+             "Sets the Station reference planet to the planet selected in the \"Possible planet\" combo box"},
+            {"Command9", "Change class", ""},
+            {"Check1", "Refered to station class",
+             "Select the option either to enter a customised spinning frequency, or to use the spinning "
+             "frequency of "
+             "the station class value"},
+        });
+    expectFrameTitles(tab.get(), {{"Frame1", "Orbital element references", ""},
+                                  {"Frame3", "Actions", ""},
+                                  {"Frame6", "Rotation frequency (Hz)", ""},
+                                  {"Frame7", "Station frame rotation angles", ""}});
+    expectToolTips(
+        tab.get(),
+        {
+            {"StationName", "", "Displays all the stations integrated in the scenario file"},
+            {"StationRefPlanet", "", "Defines the planet/moon the station orbits around"},
+            {"StationClassName", "", "Displays the station class"},
+            {"StationYAngle", "", "Station frame rotation angle around Y axis"},
+            {"StationSemiMajorAxis", "", "Defines the station orbit semi-major axis (in m)"},
+            {"StationOrbitalRefTime", "",
+             "Defines the date for which the orbital element parameters are valid"},
+            {"StationOrbitalRefMin", "",
+             "Defines the time minutes for which the orbital element parameters are valid"},
+            {"StationRotationFrequency", "",
+             "Rotation frequency for spinning stations; if not specified, the class value is used"},
+        });
 
-    QStringList captions;
-    for (const QLabel* label : tab->findChildren<QLabel*>())
-        captions.append(label->text());
-    for (const char* caption :
-         {"Station name", "Station Class", "Possible station class", "Station Ref Planet", "Possible planet",
-          "Semi-major axis (m)", "Eccentricity", "Inclination (°)", "Ascending node longitude (°)",
-          "Periapsis longitude (°)", "Mean longitude (°)", "X angle (°)", "Y angle (°)", "Z angle (°)", "h",
-          "mn"})
-        EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
+    expectLabels(tab.get(), {"Station name", "Station Class", "Possible station class", "Station Ref Planet",
+                             "Possible planet", "Semi-major axis (m)", "Eccentricity", "Inclination (°)",
+                             "Ascending node longitude (°)", "Periapsis longitude (°)", "Mean longitude (°)",
+                             "X angle (°)", "Y angle (°)", "Z angle (°)", "h", "mn"});
 
     auto* name = control<QComboBox>("StationName");
     EXPECT_TRUE(name->isEditable());
