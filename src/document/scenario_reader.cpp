@@ -235,9 +235,15 @@ bool readShips(const ScenarioText& file, qsizetype count, Scenario& doc)
 
 void TabSettings(const QString& path, Scenario& doc, ScenarioReaderHost& host)
 {
+    readScenarioLines(path, readTextLines(path), doc, host);
+}
+
+void readScenarioLines(const QString& path, std::optional<QStringList> lines, Scenario& doc,
+                       ScenarioReaderHost& host)
+{
     doc.scanLog.reset();
     std::optional<ScenarioText> file;
-    if (auto lines = readTextLines(path))
+    if (lines)
         file.emplace(std::move(*lines));
 
     readEnvironment(path, file, doc, host);

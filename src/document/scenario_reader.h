@@ -3,6 +3,9 @@
 #include "scenario.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // What the reader asks of the editor around it while it reads. The editor refreshes its body
 // lists, bases, trees and editors here; a reader without a window (the command-line tool)
@@ -32,6 +35,11 @@ public:
 // Reads the scenario file at `path` into `doc`, replacing its content. Never throws and never
 // stops on bad input: every failure is logged in doc.scanLog.
 void TabSettings(const QString& path, Scenario& doc, ScenarioReaderHost& host);
+
+// The same read over the lines of a file already in memory; std::nullopt stands for a file that
+// could not be read. `path` only names the file in the scan log.
+void readScenarioLines(const QString& path, std::optional<QStringList> lines, Scenario& doc,
+                       ScenarioReaderHost& host);
 
 // The start date taken when the file has no usable Date statement: 2000-01-01 12:00.
 inline constexpr double kFallbackStartMjd = 51544.5;
