@@ -112,14 +112,15 @@ void LoadFile::folderChanged()
     }
     browsed_ = withTrailingSeparator(folders_->path());
     folderDescription_->setPlainText(
-        descriptionForDisplay(readDescriptionBlock(browsed_ + kFolderDescriptionFile)));
+        previewForDisplay(readDescriptionPreview(browsed_ + kFolderDescriptionFile)));
     files_->setFolder(folders_->path());
 }
 
 void LoadFile::fileClicked(const QString& name)
 {
-    preview_ = readDescriptionBlock(browsed_ + name);
-    fileDescription_->setPlainText(descriptionForDisplay(preview_));
+    const DescriptionPreview preview = readDescriptionPreview(browsed_ + name);
+    preview_ = preview.text;
+    fileDescription_->setPlainText(previewForDisplay(preview));
 }
 
 void LoadFile::load()

@@ -104,8 +104,8 @@ void SaveAs::folderChanged()
         folders_->setPath(shown);
     }
     files_->setFolder(folders_->path());
-    folderDescription_->setPlainText(descriptionForDisplay(
-        readDescriptionBlock(withTrailingSeparator(folders_->path()) + kFolderDescriptionFile)));
+    folderDescription_->setPlainText(previewForDisplay(
+        readDescriptionPreview(withTrailingSeparator(folders_->path()) + kFolderDescriptionFile)));
 }
 
 void SaveAs::save(MessageButtons overwriteQuestion)
