@@ -129,8 +129,10 @@ void DeleteFile::folderChanged()
 
 void DeleteFile::showFileDescription(const QString& name)
 {
-    fileDescription_->setPlainText(
-        name.isEmpty() ? QString() : previewForDisplay(readDescriptionPreview(joinPath(files_->folder(), name))));
+    const QString path = joinPath(files_->folder(), name);
+    // A link that leads out of the scenario tree is not read, not even for its preview.
+    const bool readable = !name.isEmpty() && isWithinTree(resolvePath(path), root_);
+    fileDescription_->setPlainText(readable ? previewForDisplay(readDescriptionPreview(path)) : QString());
 }
 
 void DeleteFile::deleteSelected(MessageButtons confirmation)

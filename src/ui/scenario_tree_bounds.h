@@ -11,3 +11,7 @@ bool isWithinScenarioTree(const QString& folder, const QString& root);
 
 // Whether `folder` is the scenario root itself.
 bool isScenarioRoot(const QString& folder, const QString& root);
+
+// Why the scenario file at `path` can not be opened from the dialogs, or the empty text when it
+// can: it must be a regular file (no FIFO, device or folder) inside the scenario tree.
+QString unreadableScenarioProblem(const QString& path, const QString& root);
