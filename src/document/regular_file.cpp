@@ -51,6 +51,16 @@ std::optional<QByteArray> readAtMost(const QString& path, qint64 limit)
 
 } // namespace
 
+bool isRegularFile(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+#else
+    return QFileInfo(path).isFile();
+#endif
+}
+
 std::optional<QByteArray> readRegularFile(const QString& path)
 {
     auto bytes = readAtMost(path, kMaxReadBytes + 1);

@@ -9,6 +9,9 @@
 // other program writes to it, and a device such as /dev/zero never ends. A link is followed to
 // what it names, and that must be a regular file too.
 
+// Whether `path` names a regular file, following links (a link to /dev/zero is none).
+bool isRegularFile(const QString& path);
+
 // Files larger than this are not read: no file of the simulator comes near it, and reading one
 // whole would take the memory of the machine.
 inline constexpr qint64 kMaxReadBytes = qint64(256) << 20;

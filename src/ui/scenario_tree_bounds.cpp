@@ -46,3 +46,11 @@ QString unreadableScenarioProblem(const QString& path, const QString& root)
             .arg(shown, QDir::toNativeSeparators(info.canonicalFilePath()));
     return QString();
 }
+
+QString unwritableScenarioProblem(const QString& path, const QString& root)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return QString();
+    return unreadableScenarioProblem(path, root);
+}
