@@ -2,6 +2,7 @@
 #include "document/safe_write.h"
 #include "document/scenario_line.h"
 #include "document/scenario_reader.h"
+#include "document/scenario_writer.h"
 #include "qt_print.h"
 #include "scenario_files.h"
 
@@ -475,6 +476,28 @@ TEST(ReaderFailures, AFiftyMegabyteLineIsKept)
     EXPECT_FALSE(doc.scanLog.LogError);
     ASSERT_EQ(doc.shipNames, QStringList{u"Shuttle"_s});
     EXPECT_EQ(doc.ships[0].ExtraLines.size(), longLine.size());
+}
+
+// Sizes no author writes by hand, read to the end with every ship and line in place.
+TEST(ReaderFailures, AMillionLinesAndAHundredThousandShipsAreRead)
+{
+    ScenarioFiles files;
+    QStringList ships;
+    constexpr int kShips = 100000;
+    ships.reserve(kShips * 4);
+    for (int i = 0; i < kShips; ++i)
+        ships << u"Ship%1:Falcon"_s.arg(i) << u"  STATUS Orbiting Earth"_s << u"  RPOS 7000000 0 0"_s << u"END"_s;
+    const Scenario fleet = readScenario(files.write(u"fleet.scn"_s, scenarioLines({}, ships)));
+    EXPECT_FALSE(fleet.scanLog.LogError);
+    ASSERT_EQ(fleet.shipNames.size(), kShips);
+    EXPECT_EQ(fleet.ships[kShips - 1].Name, u"Ship%1"_s.arg(kShips - 1));
+    EXPECT_EQ(scenarioFileText(fleet).count("\r\nEND\r\n"), kShips);
+
+    const QStringList million(1000000, u"  ; nothing to see"_s);
+    const Scenario lines = readScenario(files.write(
+        u"lines.scn"_s, scenarioLines({}, QStringList{u"Shuttle:Falcon"_s} + million + QStringList{u"END"_s})));
+    ASSERT_EQ(lines.shipNames, QStringList{u"Shuttle"_s});
+    EXPECT_EQ(lines.ships[0].ExtraLines.count(u"\r\n"_s), million.size() - 1);
 }
 
 TEST(ReaderTables, AScenarioWithoutStationsOrShipsEmptiesTheLists)
