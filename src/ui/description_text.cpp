@@ -17,6 +17,44 @@ QString descriptionFromDisplay(const QString& text)
     return description.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
+namespace {
+
+constexpr qsizetype kLongestEditableLine = 10000;
+constexpr qsizetype kLongestEditableText = 1000000;
+constexpr qsizetype kOverviewLine = 200;
+constexpr qsizetype kOverviewText = 64 * 1024;
+
+} // namespace
+
+bool isEditableDescription(const QString& description)
+{
+    if (description.size() > kLongestEditableText)
+        return false;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i <= description.size(); ++i) {
+        if (i == description.size() || description[i] == u'\n' || description[i] == u'\r') {
+            if (i - lineStart > kLongestEditableLine)
+                return false;
+            lineStart = i + 1;
+        }
+    }
+    return true;
+}
+
+QString descriptionOverview(const QString& description)
+{
+    QStringList shown;
+    qsizetype size = 0;
+    for (const QString& line : descriptionForDisplay(description.left(kOverviewText)).split(u'\n')) {
+        shown.append(line.size() > kOverviewLine ? line.left(kOverviewLine) + QStringLiteral(" [...]") : line);
+        size += shown.back().size();
+    }
+    return QStringLiteral("[This description (%1 characters) is too long to be edited here; it is kept as the "
+                          "file holds it and saved unchanged. Its beginning:]\n")
+               .arg(description.size()) +
+           shown.join(u'\n');
+}
+
 QString previewForDisplay(const DescriptionPreview& preview)
 {
     QString text = descriptionForDisplay(preview.text);

@@ -261,6 +261,28 @@ TEST_F(EditorTest, AnEditedDescriptionKeepsEveryOtherCharacter)
                                 "bay at 20\xB0\r\nGo\r\nEND_DESC"));
 }
 
+// A description line of megabytes would keep a text field busy for minutes: it is shown as an
+// overview that can not be edited, and saved exactly as read.
+TEST_F(EditorTest, AHugeDescriptionIsShownCutAndSavedUnchanged)
+{
+    const QByteArray line(2 * 1024 * 1024, 'w');
+    writeFile(scenarioRoot() + "/Huge.scn",
+              "BEGIN_DESC\r\n" + line + "\r\nEND_DESC\r\n"
+              "BEGIN_ENVIRONMENT\r\n  System Sol\r\n  Date MJD 51544.5\r\n"
+              "END_ENVIRONMENT\r\nBEGIN_SHIPS\r\nA:Hauler\r\nEND\r\nEND_SHIPS\r\n");
+    startEditor();
+    openScenario("", "Huge.scn");
+    auto* description = child<QPlainTextEdit>(vex.get(), "Description");
+    EXPECT_TRUE(description->isReadOnly());
+    EXPECT_LT(description->toPlainText().size(), 1000);
+    vex->menuItem("Menu13")->trigger();
+    EXPECT_TRUE(fileBytes(scenarioRoot() + "/Huge.scn").startsWith("BEGIN_DESC\r\n" + line + "\r\nEND_DESC\r\n"));
+
+    answer({MessageAnswer::No});
+    openScenario("", "Earth Orbit Rendezvous.scn");
+    EXPECT_FALSE(description->isReadOnly()) << "an ordinary description is edited again";
+}
+
 TEST_F(EditorTest, ToolWindowsOpenFromTheirMenus)
 {
     startEditor();
