@@ -57,11 +57,12 @@ QString descriptionOverview(const QString& description)
 
 QString previewForDisplay(const DescriptionPreview& preview)
 {
-    QString text = descriptionForDisplay(preview.text);
-    if (preview.cut)
-        text += QStringLiteral("\n[The file goes on beyond its first %1 KB; only its beginning is shown.]")
-                    .arg(kPreviewBytes / 1024);
-    return text;
+    const QString text = descriptionForDisplay(preview.text);
+    if (!preview.cut)
+        return text;
+    return QStringLiteral("[The file goes on beyond its first %1 KB; only its beginning is shown.]\n")
+               .arg(kPreviewBytes / 1024) +
+           text;
 }
 
 QString typedText(const QPlainTextEdit* edit)

@@ -275,6 +275,8 @@ TEST_F(EditorTest, AHugeDescriptionIsShownCutAndSavedUnchanged)
     auto* description = child<QPlainTextEdit>(vex.get(), "Description");
     EXPECT_TRUE(description->isReadOnly());
     EXPECT_LT(description->toPlainText().size(), 1000);
+    QDir().mkpath(CORVANE_DEFAULT_SCREENSHOT_DIR);
+    vex->grab().save(CORVANE_DEFAULT_SCREENSHOT_DIR "/main-huge-description.png");
     vex->menuItem("Menu13")->trigger();
     EXPECT_TRUE(fileBytes(scenarioRoot() + "/Huge.scn").startsWith("BEGIN_DESC\r\n" + line + "\r\nEND_DESC\r\n"));
 
