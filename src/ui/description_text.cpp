@@ -21,8 +21,20 @@ namespace {
 
 constexpr qsizetype kLongestEditableLine = 10000;
 constexpr qsizetype kLongestEditableText = 1000000;
-constexpr qsizetype kOverviewLine = 200;
+constexpr qsizetype kOverviewLine = 1000;
 constexpr qsizetype kOverviewText = 64 * 1024;
+
+// The text with every line longer than a field lays out quickly cut short: "[...]" stands for
+// the rest of the line.
+QString shortLines(const QString& text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines) {
+        if (line.size() > kOverviewLine)
+            line = line.left(kOverviewLine) + QStringLiteral(" [...]");
+    }
+    return lines.join(u'\n');
+}
 
 } // namespace
 
@@ -43,26 +55,21 @@ bool isEditableDescription(const QString& description)
 
 QString descriptionOverview(const QString& description)
 {
-    QStringList shown;
-    qsizetype size = 0;
-    for (const QString& line : descriptionForDisplay(description.left(kOverviewText)).split(u'\n')) {
-        shown.append(line.size() > kOverviewLine ? line.left(kOverviewLine) + QStringLiteral(" [...]") : line);
-        size += shown.back().size();
-    }
     return QStringLiteral("[This description (%1 characters) is too long to be edited here; it is kept as the "
                           "file holds it and saved unchanged. Its beginning:]\n")
                .arg(description.size()) +
-           shown.join(u'\n');
+           shortLines(descriptionForDisplay(description.left(kOverviewText)));
 }
 
 QString previewForDisplay(const DescriptionPreview& preview)
 {
     const QString text = descriptionForDisplay(preview.text);
-    if (!preview.cut)
+    const QString shown = shortLines(text);
+    if (!preview.cut && shown == text)
         return text;
-    return QStringLiteral("[The file goes on beyond its first %1 KB; only its beginning is shown.]\n")
-               .arg(kPreviewBytes / 1024) +
-           text;
+    return QStringLiteral("[The description is longer than this preview shows; only its beginning is "
+                          "shown.]\n") +
+           shown;
 }
 
 QString typedText(const QPlainTextEdit* edit)

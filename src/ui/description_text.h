@@ -19,7 +19,8 @@ bool isEditableDescription(const QString& description);
 // says why the rest is not shown; the scenario keeps the description as read.
 QString descriptionOverview(const QString& description);
 
-// A preview as a read-only field shows it; a cut preview begins with a line that says so.
+// A preview as a read-only field shows it: lines too long for a field to lay out quickly are
+// cut short, and a preview that is cut in any way begins with a line that says so.
 QString previewForDisplay(const DescriptionPreview& preview);
 
 // The text of a field character for character, line ends as '\n'. QPlainTextEdit::toPlainText()

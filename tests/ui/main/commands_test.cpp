@@ -274,7 +274,7 @@ TEST_F(EditorTest, AHugeDescriptionIsShownCutAndSavedUnchanged)
     openScenario("", "Huge.scn");
     auto* description = child<QPlainTextEdit>(vex.get(), "Description");
     EXPECT_TRUE(description->isReadOnly());
-    EXPECT_LT(description->toPlainText().size(), 1000);
+    EXPECT_LT(description->toPlainText().size(), 2000);
     QDir().mkpath(CORVANE_DEFAULT_SCREENSHOT_DIR);
     vex->grab().save(CORVANE_DEFAULT_SCREENSHOT_DIR "/main-huge-description.png");
     vex->menuItem("Menu13")->trigger();
