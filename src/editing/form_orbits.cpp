@@ -48,14 +48,14 @@ BodyLookup lookUpOrbitBody(const QString& cfgDir, const QString& entry)
 FormOrbit stationFormOrbit(const StationForm& form, const QString& cfgDir)
 {
     FormOrbit result;
-    if (!allNumbers({&form.semiMajorAxis, &form.excentricity})) {
-        result.problem = QStringLiteral("The semi-major axis or the eccentricity is not a number.");
-        return result;
-    }
     const BodyLookup lookup = lookUpOrbitBody(cfgDir, form.refPlanet);
     result.body = lookup.body;
     if (!lookup.body) {
         result.problem = lookup.problem;
+        return result;
+    }
+    if (!allNumbers({&form.semiMajorAxis, &form.excentricity})) {
+        result.problem = QStringLiteral("The semi-major axis or the eccentricity is not a number.");
         return result;
     }
     const double e = numericValue(form.excentricity);
@@ -80,14 +80,14 @@ FormOrbit stationFormOrbit(const StationForm& form, const QString& cfgDir)
 FormOrbit shipFormOrbit(const ShipForm& form, const QString& cfgDir)
 {
     FormOrbit result;
-    if (!allNumbers({&form.rposX, &form.rposY, &form.rposZ, &form.rvelX, &form.rvelY, &form.rvelZ})) {
-        result.problem = QStringLiteral("The position or the velocity is not a number.");
-        return result;
-    }
     const BodyLookup lookup = lookUpOrbitBody(cfgDir, form.orbitingPlanet);
     result.body = lookup.body;
     if (!lookup.body) {
         result.problem = lookup.problem;
+        return result;
+    }
+    if (!allNumbers({&form.rposX, &form.rposY, &form.rposZ, &form.rvelX, &form.rvelY, &form.rvelZ})) {
+        result.problem = QStringLiteral("The position or the velocity is not a number.");
         return result;
     }
     const Vector3 position{numericValue(form.rposX), numericValue(form.rposY), numericValue(form.rposZ)};

@@ -161,4 +161,44 @@ TEST(OrbitText, AltitudesInKilometresAndPeriodsInHoursMinutesSeconds)
     EXPECT_EQ(durationText(2360591.5), "655 h 43 min 12 s");
 }
 
+TEST(OrbitText, DerivedValuesSayWhatIsMissingOrWrong)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const OrbitBody terra{6e24, 6e6, 1e5};
+    FormOrbit shown;
+    shown.problem = "No data: Port has no positive Mass.";
+    DerivedOrbitTexts texts = derivedOrbitTexts(shown, english);
+    EXPECT_EQ(texts.periapsisAltitude, "No data");
+    EXPECT_EQ(texts.period, "No data");
+    EXPECT_EQ(texts.note, shown.problem);
+    EXPECT_FALSE(texts.warning);
+
+    shown.body = terra;
+    shown.problem = "The position or the velocity is not a number.";
+    EXPECT_EQ(derivedOrbitTexts(shown, english).apoapsisAltitude, "-");
+
+    // 50 km up, inside Terra's 100 km atmosphere.
+    shown.problem.clear();
+    shown.orbit = orbitFromElements(6050000.0, 0.0, terra);
+    texts = derivedOrbitTexts(shown, english);
+    EXPECT_EQ(texts.periapsisAltitude, "50.0 km");
+    EXPECT_EQ(texts.note, "The periapsis is below the top of the atmosphere.");
+    EXPECT_TRUE(texts.warning);
+
+    const StateOrbit escape = orbitFromState({7e6, 0.0, 0.0}, {0.0, 12000.0, 0.0}, terra);
+    shown.orbit = escape.orbit;
+    texts = derivedOrbitTexts(shown, english);
+    EXPECT_EQ(texts.periapsisAltitude, "1,000.0 km");
+    EXPECT_EQ(texts.apoapsisAltitude, "None (escape)");
+    EXPECT_EQ(texts.period, "None (escape)");
+    EXPECT_EQ(texts.note, "Escape orbit: the speed is enough to leave the body.");
+    EXPECT_FALSE(texts.warning);
+
+    shown.orbit = orbitFromState({5e6, 0.0, 0.0}, {0.0, 7000.0, 0.0}, terra).orbit;
+    shown.insideBody = true;
+    texts = derivedOrbitTexts(shown, english);
+    EXPECT_TRUE(texts.warning);
+    EXPECT_TRUE(texts.note.startsWith("The position is inside the body.\nThe periapsis is below"));
+}
+
 } // namespace
