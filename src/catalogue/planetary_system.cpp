@@ -103,7 +103,8 @@ BodyDisplay bodyDisplay(const QString& cfgDir, const QString& entry, ScanLog& lo
     return display;
 }
 
-std::optional<double> bodyNumber(const QString& cfgDir, const QString& planet, const QString& key, ScanLog& log)
+std::optional<double> bodyNumber(const QString& cfgDir, const QString& planet, const QString& key,
+                                 ScanLog& log)
 {
     const auto value = bodyValue(bodyFilePath(cfgDir, planet), key, log);
     if (!value)

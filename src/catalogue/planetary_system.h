@@ -42,7 +42,8 @@ QString rotationPeriodText(double seconds);
 
 // The number of a body file value (Mass, Size, AtmAltLimit...) cut and read as validation reads
 // it; none when the file lacks the key or cannot be read.
-std::optional<double> bodyNumber(const QString& cfgDir, const QString& planet, const QString& key, ScanLog& log);
+std::optional<double> bodyNumber(const QString& cfgDir, const QString& planet, const QString& key,
+                                 ScanLog& log);
 
 // Radius (Size) and atmosphere limit (AtmAltLimit, 0 without the key) used by validation, read
 // from the body file each time; a missing file or key reads as 0.

@@ -23,8 +23,7 @@ template <typename Form> QStringList failureMessages(const QVector<FieldFailure<
 }
 
 // The messages of the failures that name `field`, one per line; empty when the field passes.
-template <typename Form>
-QString fieldHint(const QVector<FieldFailure<Form>>& failures, QString Form::*field)
+template <typename Form> QString fieldHint(const QVector<FieldFailure<Form>>& failures, QString Form::*field)
 {
     QStringList messages;
     for (const FieldFailure<Form>& failure : failures) {

@@ -31,8 +31,9 @@ BodyLookup lookUpOrbitBody(const QString& cfgDir, const QString& entry)
     ScanLog log;
     const auto mass = bodyNumber(cfgDir, planet, QStringLiteral("Mass"), log);
     if (log.LogError)
-        return {std::nullopt,
-                QStringLiteral("No data: the body file %1 cannot be read.").arg(bodyFilePath(cfgDir, planet))};
+        return {
+            std::nullopt,
+            QStringLiteral("No data: the body file %1 cannot be read.").arg(bodyFilePath(cfgDir, planet))};
     const auto size = bodyNumber(cfgDir, planet, QStringLiteral("Size"), log);
     if (!mass || !(*mass > 0.0))
         return {std::nullopt, QStringLiteral("No data: %1 has no positive Mass.").arg(planet)};

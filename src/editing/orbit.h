@@ -24,7 +24,7 @@ struct OrbitBody
 // (a parabola or a hyperbola) has neither.
 struct Orbit
 {
-    double semiMajorAxis = 0.0;   // negative on a hyperbola, infinite on a parabola
+    double semiMajorAxis = 0.0; // negative on a hyperbola, infinite on a parabola
     double eccentricity = 0.0;
     double semiLatusRectum = 0.0; // the conic's p = a (1 - e^2): r = p / (1 + e cos(true anomaly))
     double periapsisRadius = 0.0;

@@ -15,7 +15,10 @@ QString durationText(double seconds)
     const double hours = std::floor(whole / 3600.0);
     const double minutes = std::floor((whole - hours * 3600.0) / 60.0);
     const double rest = whole - hours * 3600.0 - minutes * 60.0;
-    return QStringLiteral("%1 h %2 min %3 s").arg(hours, 0, 'f', 0).arg(minutes, 0, 'f', 0).arg(rest, 0, 'f', 0);
+    return QStringLiteral("%1 h %2 min %3 s")
+        .arg(hours, 0, 'f', 0)
+        .arg(minutes, 0, 'f', 0)
+        .arg(rest, 0, 'f', 0);
 }
 
 DerivedOrbitTexts derivedOrbitTexts(const FormOrbit& shown, const QLocale& locale)
@@ -38,7 +41,7 @@ DerivedOrbitTexts derivedOrbitTexts(const FormOrbit& shown, const QLocale& local
     texts.apoapsisAltitude = orbit.apoapsisAltitude ? altitudeText(*orbit.apoapsisAltitude, locale) : escape;
     texts.period = orbit.period ? durationText(*orbit.period) : escape;
     if (orbit.crossesAtmosphere)
-        notes << (shown.body && shown.body->atmosphereLimit > 0.0
+        notes << (shown.body && orbit.periapsisAltitude >= 0.0
                       ? QStringLiteral("The periapsis is below the top of the atmosphere.")
                       : QStringLiteral("The periapsis is below the surface."));
     if (orbit.escapes)

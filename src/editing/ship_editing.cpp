@@ -130,10 +130,9 @@ ShipFailures orbitingFailures(const ShipForm& form, const QString& cfgDir, ScanL
     const double distance =
         std::hypot(numericValue(form.rposX), numericValue(form.rposY), numericValue(form.rposZ));
     if (distance <= size)
-        failures.append(
-            {QStringLiteral(
-                 "The ship is located inside the planet; adjust the position parameters relative to reference."),
-             {&ShipForm::rposX, &ShipForm::rposY, &ShipForm::rposZ}});
+        failures.append({QStringLiteral("The ship is located inside the planet; adjust the position "
+                                        "parameters relative to reference."),
+                         {&ShipForm::rposX, &ShipForm::rposY, &ShipForm::rposZ}});
     return failures;
 }
 
@@ -145,7 +144,8 @@ ShipFailures landedFailures(const ShipForm& form)
     if (form.shipClass.isEmpty())
         failures.append({QStringLiteral("You must assign a class to the ship."), {}});
     if (form.landedHeading.isEmpty() || !IsANumber(form.landedHeading))
-        failures.append({QStringLiteral("You must must enter a correct heading."), {&ShipForm::landedHeading}});
+        failures.append(
+            {QStringLiteral("You must must enter a correct heading."), {&ShipForm::landedHeading}});
     return failures;
 }
 

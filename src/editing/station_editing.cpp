@@ -161,7 +161,7 @@ void changeStationClass(Workspace& ws)
 }
 
 QVector<FieldFailure<StationForm>> stationFieldFailures(const StationForm& form, const QString& cfgDir,
-                                                       ScanLog& log)
+                                                        ScanLog& log)
 {
     QVector<FieldFailure<StationForm>> failures;
     const auto fail = [&failures](const QString& message, QVector<QString StationForm::*> fields) {
@@ -175,7 +175,8 @@ QVector<FieldFailure<StationForm>> stationFieldFailures(const StationForm& form,
     const double e = numericValue(form.excentricity);
 
     if (!form.useClassRotation && !IsANumber(form.rotationFrequency))
-        fail(QStringLiteral("The station rotation frequency is not correct."), {&StationForm::rotationFrequency});
+        fail(QStringLiteral("The station rotation frequency is not correct."),
+             {&StationForm::rotationFrequency});
     if (!isCorrectAngle(form.angleX))
         fail(QStringLiteral("The station frame rotation angle around X axis is not correct."),
              {&StationForm::angleX});
@@ -190,7 +191,8 @@ QVector<FieldFailure<StationForm>> stationFieldFailures(const StationForm& form,
                             "check the excentricity or the semi-major axis."),
              {&StationForm::semiMajorAxis, &StationForm::excentricity});
     if (!axisIsNumber)
-        fail(QStringLiteral("The station orbit semi-major axis is not correct."), {&StationForm::semiMajorAxis});
+        fail(QStringLiteral("The station orbit semi-major axis is not correct."),
+             {&StationForm::semiMajorAxis});
     if (axisIsNumber && a < limit)
         fail(QStringLiteral("The station orbit semi-major axis is equal to ") + numberText(a) +
                  QStringLiteral(" m although the mean radius and atmosphere of ") + form.refPlanet +
@@ -207,7 +209,8 @@ QVector<FieldFailure<StationForm>> stationFieldFailures(const StationForm& form,
         fail(QStringLiteral("The station orbit periapsis longitude is not correct."),
              {&StationForm::periapsisLongitude});
     if (!IsANumber(form.meanLongitude))
-        fail(QStringLiteral("The station orbit mean longitude is not correct."), {&StationForm::meanLongitude});
+        fail(QStringLiteral("The station orbit mean longitude is not correct."),
+             {&StationForm::meanLongitude});
     return failures;
 }
 

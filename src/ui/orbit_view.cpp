@@ -30,7 +30,8 @@ struct PlaneToScreen
 
     QPointF operator()(const QPointF& metres) const
     {
-        return {centre.x() + (metres.x() - origin.x()) * scale, centre.y() - (metres.y() - origin.y()) * scale};
+        return {centre.x() + (metres.x() - origin.x()) * scale,
+                centre.y() - (metres.y() - origin.y()) * scale};
     }
 };
 
@@ -105,7 +106,7 @@ QPointF orbitPoint(const Orbit& orbit, double periapsisDirection, double directi
     const double trueAnomaly = direction - periapsisDirection;
     const double denominator = 1.0 + orbit.eccentricity * std::cos(trueAnomaly);
     // A straight fall or climb has no width: its points lie on the line of apsides.
-    const double r = orbit.semiLatusRectum > 0.0 ? orbit.semiLatusRectum / denominator
+    const double r = orbit.semiLatusRectum > 0.0   ? orbit.semiLatusRectum / denominator
                      : std::cos(trueAnomaly) > 0.0 ? orbit.periapsisRadius
                                                    : orbit.apoapsisRadius.value_or(orbit.periapsisRadius);
     return {r * std::cos(direction), r * std::sin(direction)};
@@ -203,7 +204,8 @@ void OrbitView::paintEvent(QPaintEvent*)
     if (orbit_.insideBody)
         headline = tr("Inside the body");
     else if (orbit_.orbit && orbit_.orbit->crossesAtmosphere)
-        headline = body.atmosphereLimit > 0.0 ? tr("Crosses the atmosphere") : tr("Crosses the surface");
+        headline =
+            orbit_.orbit->periapsisAltitude >= 0.0 ? tr("Crosses the atmosphere") : tr("Crosses the surface");
     if (orbit_.orbit && orbit_.orbit->escapes)
         headline += (headline.isEmpty() ? QString() : QStringLiteral(" · ")) + tr("Escape orbit");
     if (!orbit_.orbit)

@@ -139,7 +139,8 @@ TEST(FieldFailures, NameTheFieldsTheirChecksRead)
     EXPECT_EQ(failureMessages(shipFailures), shipValidationFailures(ws));
     EXPECT_EQ(fieldHint(shipFailures, &ShipForm::rvelZ),
               "The velocity relative to reference on axis Z is not correct.");
-    EXPECT_TRUE(fieldHint(shipFailures, &ShipForm::rposY).startsWith("The ship is located inside the planet"));
+    EXPECT_TRUE(
+        fieldHint(shipFailures, &ShipForm::rposY).startsWith("The ship is located inside the planet"));
 
     // Only the checks of the selected status name fields.
     ws.shipForm.status = ShipStatusOption::Landed;
@@ -198,7 +199,7 @@ TEST(OrbitText, DerivedValuesSayWhatIsMissingOrWrong)
     shown.insideBody = true;
     texts = derivedOrbitTexts(shown, english);
     EXPECT_TRUE(texts.warning);
-    EXPECT_TRUE(texts.note.startsWith("The position is inside the body.\nThe periapsis is below"));
+    EXPECT_EQ(texts.note, "The position is inside the body.\nThe periapsis is below the surface.");
 }
 
 } // namespace
