@@ -12,11 +12,12 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr int kSamples = 720;
-constexpr double kMargin = 26.0; // room for the Pe and Ap labels around the picture
+constexpr double kMargin = 26.0;     // room for the Pe and Ap labels around the picture
+constexpr double kScaleStrip = 18.0; // below the bottom margin: the scale bar
 
 const QColor kSpace(16, 22, 34);
 const QColor kBody(62, 110, 168);
-const QColor kAtmosphere(120, 180, 255, 90);
+const QColor kAtmosphere(125, 185, 255, 150);
 const QColor kOrbitLine(226, 232, 240);
 const QColor kPosition(255, 210, 63);
 const QColor kCaption(190, 200, 215);
@@ -63,7 +64,7 @@ void drawScaleBar(QPainter& painter, const QRectF& area, double scale)
 {
     const double metres = roundLength(area.width() / 4.0 / scale);
     const double pixels = metres * scale;
-    const QPointF start(area.left(), area.bottom() + kMargin / 2.0);
+    const QPointF start(area.left(), area.bottom() + kMargin + kScaleStrip / 2.0 - 2.0);
     painter.setPen(QPen(kCaption, 1.5));
     painter.drawLine(start, start + QPointF(pixels, 0.0));
     painter.drawLine(start + QPointF(0.0, -3.0), start + QPointF(0.0, 3.0));
@@ -160,7 +161,7 @@ void OrbitView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), kSpace);
-    const QRectF area = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    const QRectF area = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin - kScaleStrip);
     if (!orbit_.body || area.width() <= 0.0 || area.height() <= 0.0) {
         painter.setPen(kCaption);
         painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap, orbit_.problem);
