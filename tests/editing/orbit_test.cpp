@@ -26,14 +26,11 @@ TEST(OrbitFromElements, CircularLowEarthOrbit)
     // T = 2 pi * 882.476209639 = 5 544.76155434 s. 6 771 000 >= 6 371 000 + 200 000: clear.
     const auto orbit = orbitFromElements(6771000.0, 0.0, kEarth);
     ASSERT_TRUE(orbit);
-    expectRelative(orbit->periapsisRadius, 6771000.0, "periapsis");
-    expectRelative(*orbit->apoapsisRadius, 6771000.0, "apoapsis");
     expectRelative(orbit->periapsisAltitude, 400000.0, "periapsis altitude");
     expectRelative(*orbit->apoapsisAltitude, 400000.0, "apoapsis altitude");
     expectRelative(*orbit->period, 5544.76155434, "period");
     expectRelative(orbit->semiLatusRectum, 6771000.0, "p");
     EXPECT_FALSE(orbit->crossesAtmosphere);
-    EXPECT_FALSE(orbit->escapes);
 }
 
 TEST(OrbitFromElements, MolniyaLikeOrbit)
@@ -43,8 +40,6 @@ TEST(OrbitFromElements, MolniyaLikeOrbit)
     // 6 871.41597897; T = 43 174.3799186 s (about 12 h). p = a (1 - 0.5476) = 12 033 840.
     const auto orbit = orbitFromElements(26600000.0, 0.74, kEarth);
     ASSERT_TRUE(orbit);
-    expectRelative(orbit->periapsisRadius, 6916000.0, "periapsis");
-    expectRelative(*orbit->apoapsisRadius, 46284000.0, "apoapsis");
     expectRelative(orbit->periapsisAltitude, 545000.0, "periapsis altitude");
     expectRelative(*orbit->apoapsisAltitude, 39913000.0, "apoapsis altitude");
     expectRelative(*orbit->period, 43174.3799186, "period");
@@ -71,17 +66,6 @@ TEST(OrbitFromElements, LunarOrbitAndTheAtmosphereLimit)
     EXPECT_FALSE(orbitFromElements(6571000.0, 0.0, kEarth)->crossesAtmosphere);
 }
 
-TEST(OrbitFromElements, NoClosedOrbitOutsideTheElementsRanges)
-{
-    EXPECT_FALSE(orbitFromElements(7e6, 1.0, kEarth));
-    EXPECT_FALSE(orbitFromElements(7e6, -0.1, kEarth));
-    EXPECT_FALSE(orbitFromElements(0.0, 0.1, kEarth));
-    EXPECT_FALSE(orbitFromElements(-7e6, 0.1, kEarth));
-    EXPECT_FALSE(orbitFromElements(std::nan(""), 0.1, kEarth));
-    EXPECT_FALSE(orbitFromElements(1e200, 0.1, kEarth)); // a^3 overflows
-    EXPECT_FALSE(orbitFromElements(7e6, 0.1, OrbitBody{0.0, 6.371e6, 0.0}));
-}
-
 TEST(OrbitFromState, EscapeStateHasNoApoapsisAndNoPeriod)
 {
     // r = 7 000 000 m on x, v = 11 000 m/s on y (perpendicular, so this is the periapsis).
@@ -91,8 +75,6 @@ TEST(OrbitFromState, EscapeStateHasNoApoapsisAndNoPeriod)
     // rp = h^2 / (mu (1 + e)) = 7 000 000 m, 629 000 m up.
     const StateOrbit state = orbitFromState({7e6, 0.0, 0.0}, {0.0, 11000.0, 0.0}, kEarth);
     EXPECT_FALSE(state.insideBody);
-    expectRelative(state.distance, 7e6, "r");
-    expectRelative(state.speed, 11000.0, "v");
     expectRelative(state.energy, 3555158.44143, "energy");
     ASSERT_TRUE(state.orbit);
     EXPECT_TRUE(state.orbit->escapes);
@@ -100,7 +82,6 @@ TEST(OrbitFromState, EscapeStateHasNoApoapsisAndNoPeriod)
     expectRelative(state.orbit->semiMajorAxis, -56061339.8077, "a");
     expectRelative(state.orbit->periapsisRadius, 7e6, "periapsis");
     expectRelative(state.orbit->periapsisAltitude, 629000.0, "periapsis altitude");
-    EXPECT_FALSE(state.orbit->apoapsisRadius);
     EXPECT_FALSE(state.orbit->apoapsisAltitude);
     EXPECT_FALSE(state.orbit->period);
     // In the xy plane, moving anticlockwise: periapsis and position both on the x axis.
@@ -124,59 +105,33 @@ TEST(OrbitFromState, StateInsideTheBodyIsSaidSoAndStillHasItsOrbit)
     expectRelative(state.orbit->eccentricity, 0.262444167892, "e");
     expectRelative(*state.orbit->apoapsisRadius, 6e6, "apoapsis");
     expectRelative(state.orbit->periapsisRadius, 3505370.85536, "periapsis");
-    expectRelative(*state.orbit->apoapsisAltitude, -371000.0, "apoapsis altitude");
     EXPECT_TRUE(state.orbit->crossesAtmosphere);
     // The periapsis lies opposite the position.
     EXPECT_NEAR(std::abs(state.periapsisDirection - state.positionDirection), std::numbers::pi, 1e-9);
-
     // Exactly on the surface counts as inside, as validation has it; the centre has no orbit.
     EXPECT_TRUE(orbitFromState({0.0, 6.371e6, 0.0}, {7900.0, 0.0, 0.0}, kEarth).insideBody);
-    const StateOrbit centre = orbitFromState({0.0, 0.0, 0.0}, {100.0, 0.0, 0.0}, kEarth);
-    EXPECT_TRUE(centre.insideBody);
-    EXPECT_FALSE(centre.orbit);
+    EXPECT_FALSE(orbitFromState({0.0, 0.0, 0.0}, {100.0, 0.0, 0.0}, kEarth).orbit);
 }
 
-TEST(OrbitFromState, StateAtTheMolniyaPeriapsisGivesBackItsElements)
+TEST(OrbitEdges, NoOrbitOutsideTheRangesAndKeplersEquationSolved)
 {
-    // At rp = 6 916 000 the vis-viva speed sqrt(mu (2 / rp - 1 / a)) is 10 014.3633847 m/s; put in
-    // an inclined plane (tilted 63.4 degrees about x), the state must give a and e back.
-    const double tilt = 63.4 * std::numbers::pi / 180.0;
-    const double vp = 10014.3633847;
-    const StateOrbit state =
-        orbitFromState({6916000.0, 0.0, 0.0}, {0.0, vp * std::cos(tilt), vp * std::sin(tilt)}, kEarth);
-    ASSERT_TRUE(state.orbit);
-    EXPECT_NEAR(state.orbit->semiMajorAxis, 26600000.0, 26600000.0 * 1e-8);
-    EXPECT_NEAR(state.orbit->eccentricity, 0.74, 1e-8);
-    EXPECT_NEAR(*state.orbit->period, 43174.3799186, 43174.38 * 1e-8);
-    EXPECT_NEAR(state.periapsisDirection, 0.0, 1e-9);
-}
-
-TEST(OrbitFromState, CircularStateAndOverflowingValues)
-{
-    // v = sqrt(mu / r) at r = 6 771 000: e = 0 (not a rounding NaN), both apsides at r.
-    const double v = std::sqrt(kEarth.mu() / 6771000.0);
-    const StateOrbit state = orbitFromState({0.0, -6771000.0, 0.0}, {v, 0.0, 0.0}, kEarth);
-    ASSERT_TRUE(state.orbit);
-    EXPECT_NEAR(state.orbit->eccentricity, 0.0, 1e-7);
-    expectRelative(*state.orbit->period, 5544.76155434, "period");
-    EXPECT_NEAR(state.positionDirection, -std::numbers::pi / 2, 1e-12);
-
+    for (const auto& [a, e] :
+         {std::pair{7e6, 1.0}, {7e6, -0.1}, {0.0, 0.1}, {std::nan(""), 0.1}, {1e200, 0.1}})
+        EXPECT_FALSE(orbitFromElements(a, e, kEarth)) << a << ' ' << e;
+    EXPECT_FALSE(orbitFromElements(7e6, 0.1, OrbitBody{}));
     EXPECT_FALSE(orbitFromState({1e300, 0.0, 0.0}, {0.0, 1e300, 0.0}, kEarth).orbit);
-    EXPECT_FALSE(orbitFromState({7e6, 0.0, 0.0}, {0.0, 7e3, 0.0}, OrbitBody{}).orbit);
-}
+    // A circular state gives e = 0, not the NaN of a square root of a rounded -1e-17.
+    const double v = std::sqrt(kEarth.mu() / 6771000.0);
+    EXPECT_NEAR(orbitFromState({0.0, -6771000.0, 0.0}, {v, 0.0, 0.0}, kEarth).orbit->eccentricity, 0.0, 1e-7);
 
-TEST(TrueAnomalyFromMean, SolvesKeplersEquation)
-{
-    EXPECT_NEAR(trueAnomalyFromMean(1.0, 0.0), 1.0, 1e-12);
-    EXPECT_NEAR(trueAnomalyFromMean(std::numbers::pi, 0.74), std::numbers::pi, 1e-9);
-    EXPECT_NEAR(trueAnomalyFromMean(2.0 * std::numbers::pi + 0.5, 0.3), trueAnomalyFromMean(0.5, 0.3), 1e-12);
     // e = 0.5, M = pi / 2: E - 0.5 sin E = 1.5707963 gives E = 2.0209799; tan(nu / 2) =
     // sqrt(3) tan(E / 2) gives nu = 2.4465609.
     EXPECT_NEAR(trueAnomalyFromMean(std::numbers::pi / 2, 0.5), 2.4465609, 1e-6);
-    for (double e : {0.0, 0.5, 0.9, 0.99}) {
-        for (double m = -3.0; m <= 3.0; m += 0.25) {
-            const double nu = trueAnomalyFromMean(m, e);
-            const double E = 2.0 * std::atan(std::sqrt((1.0 - e) / (1.0 + e)) * std::tan(nu / 2.0));
+    EXPECT_NEAR(trueAnomalyFromMean(2 * std::numbers::pi + 1.0, 0.0), 1.0, 1e-12);
+    for (double e : {0.5, 0.99}) {
+        for (double m = -3.0; m <= 3.0; m += 0.5) {
+            const double E =
+                2.0 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(trueAnomalyFromMean(m, e) / 2));
             EXPECT_NEAR(E - e * std::sin(E), m, 1e-9) << e << ' ' << m;
         }
     }
