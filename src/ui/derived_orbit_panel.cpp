@@ -4,11 +4,11 @@
 #include "form_controls.h"
 #include "orbit_view.h"
 
+#include <QBoxLayout>
 #include <QFormLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
-DerivedOrbitPanel::DerivedOrbitPanel(const QString& prefix, QWidget* parent)
+DerivedOrbitPanel::DerivedOrbitPanel(const QString& prefix, Qt::Orientation viewPlacement, QWidget* parent)
     : QGroupBox(QStringLiteral("Orbit"), parent)
 {
     setObjectName(prefix + QStringLiteral("DerivedOrbit"));
@@ -29,10 +29,15 @@ DerivedOrbitPanel::DerivedOrbitPanel(const QString& prefix, QWidget* parent)
     values->addRow(QStringLiteral("Periapsis altitude"), periapsisAltitude_);
     values->addRow(QStringLiteral("Apoapsis altitude"), apoapsisAltitude_);
     values->addRow(QStringLiteral("Period"), period_);
-    auto* column = new QVBoxLayout(this);
-    column->addLayout(values);
-    column->addWidget(note_);
-    column->addWidget(view_, 1);
+    auto* text = new QVBoxLayout;
+    text->addLayout(values);
+    text->addWidget(note_);
+    auto* layout = new QBoxLayout(
+        viewPlacement == Qt::Vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
+    layout->addLayout(text, viewPlacement == Qt::Vertical ? 0 : 2);
+    if (viewPlacement == Qt::Horizontal)
+        text->addStretch(1);
+    layout->addWidget(view_, 3);
 }
 
 void DerivedOrbitPanel::showOrbit(const FormOrbit& orbit)

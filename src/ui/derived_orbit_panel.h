@@ -10,12 +10,13 @@ class QLabel;
 // The frame beside an editor's orbit values: periapsis and apoapsis altitude, period, a note on
 // what is wrong or worth knowing, and the orbit view. Its controls are named after `prefix`
 // ("Station" gives StationDerivedOrbit, StationPeriapsisAltitude, StationApoapsisAltitude,
-// StationOrbitPeriod, StationOrbitNote and StationOrbitView).
+// StationOrbitPeriod, StationOrbitNote and StationOrbitView). The view is below the values
+// (Qt::Vertical), or beside them where the page has more width than height to spare.
 class DerivedOrbitPanel : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit DerivedOrbitPanel(const QString& prefix, QWidget* parent = nullptr);
+    DerivedOrbitPanel(const QString& prefix, Qt::Orientation viewPlacement, QWidget* parent = nullptr);
 
     void showOrbit(const FormOrbit& orbit);
 

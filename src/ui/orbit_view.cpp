@@ -94,7 +94,7 @@ QSize OrbitView::sizeHint() const
 
 QSize OrbitView::minimumSizeHint() const
 {
-    return {180, 180};
+    return {140, 120};
 }
 
 QColor OrbitView::warningColour()

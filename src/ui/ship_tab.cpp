@@ -320,7 +320,7 @@ QGroupBox* ShipTab::buildOrbitingFrame()
     angularRow->addWidget(formBox(QStringLiteral("ShipOrbitingAngularVelocity"), &ShipForm::angularVelocity));
     angularRow->addStretch(1);
 
-    orbitPanel_ = new DerivedOrbitPanel(QStringLiteral("Ship"));
+    orbitPanel_ = new DerivedOrbitPanel(QStringLiteral("Ship"), Qt::Horizontal);
 
     orbiting_ = frame(QStringLiteral("Orbiting"), QStringLiteral("Orbiting ship parameters"));
     auto* column = new QVBoxLayout(orbiting_);

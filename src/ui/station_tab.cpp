@@ -95,7 +95,7 @@ void StationTab::buildControls()
     heading->setColumnStretch(3, 2);
     heading->setColumnStretch(5, 1);
 
-    orbitPanel_ = new DerivedOrbitPanel(QStringLiteral("Station"));
+    orbitPanel_ = new DerivedOrbitPanel(QStringLiteral("Station"), Qt::Vertical);
     auto* body = new QHBoxLayout;
     body->addWidget(buildOrbitFrame(), 3);
     body->addWidget(orbitPanel_, 3);

@@ -93,6 +93,10 @@ TEST_F(Screenshots, OrbitViewsOfBothEditors)
         typeInto(elements, texts);
         save(&window, QStringLiteral("orbit-station-%1").arg(QLatin1StringView(name)));
     }
+    const QSize size = window.size();
+    window.resize(800, 600);
+    save(&window, "orbit-station-small");
+    window.resize(size);
 
     tabs->setCurrentIndex(2);
     const QStringList state{"ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ",
