@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRectF>
+#include <QVector>
 
 #include <algorithm>
 #include <cmath>
@@ -74,6 +76,65 @@ void drawScaleBar(QPainter& painter, const QRectF& area, double scale)
                      Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
+// Where a point at `direction` on the orbit lies, in metres of the orbit's plane.
+QPointF orbitPoint(const Orbit& orbit, double periapsisDirection, double direction)
+{
+    const double trueAnomaly = direction - periapsisDirection;
+    const double denominator = 1.0 + orbit.eccentricity * std::cos(trueAnomaly);
+    // A straight fall or climb has no width: its points lie on the line of apsides.
+    const double r = orbit.semiLatusRectum > 0.0   ? orbit.semiLatusRectum / denominator
+                     : std::cos(trueAnomaly) > 0.0 ? orbit.periapsisRadius
+                                                   : orbit.apoapsisRadius.value_or(orbit.periapsisRadius);
+    return {r * std::cos(direction), r * std::sin(direction)};
+}
+
+// The whole ellipse of a closed orbit; the part of an escape orbit out to `reach` on either side
+// of the periapsis.
+QVector<QPointF> orbitCurve(const Orbit& orbit, double periapsisDirection, double reach)
+{
+    double widest = kPi;
+    if (orbit.escapes) {
+        // r = p / (1 + e cos v) reaches `reach` where cos v = (p / reach - 1) / e.
+        const double e = std::max(orbit.eccentricity, 1e-12);
+        widest = std::acos(std::clamp((orbit.semiLatusRectum / reach - 1.0) / e, -1.0, 1.0));
+    }
+    QVector<QPointF> curve;
+    curve.reserve(kSamples + 1);
+    for (int k = 0; k <= kSamples; ++k) {
+        const double anomaly = -widest + 2.0 * widest * k / kSamples;
+        const QPointF point = orbitPoint(orbit, periapsisDirection, periapsisDirection + anomaly);
+        if (std::isfinite(point.x()) && std::isfinite(point.y()))
+            curve.append(point);
+    }
+    return curve;
+}
+
+// How far out an escape orbit is drawn: well past the periapsis, the atmosphere and the position.
+double escapeReach(const FormOrbit& orbit)
+{
+    const double top = orbit.body ? orbit.body->radius + orbit.body->atmosphereLimit : 0.0;
+    double reach = std::max(4.0 * orbit.orbit->periapsisRadius, 2.0 * top);
+    if (orbit.positionDirection) {
+        const QPointF at = orbitPoint(*orbit.orbit, orbit.periapsisDirection, *orbit.positionDirection);
+        reach = std::max(reach, 1.5 * std::hypot(at.x(), at.y()));
+    }
+    return reach;
+}
+
+// The smallest rectangle, in metres, that holds the body with its atmosphere and the curve.
+QRectF orbitBounds(const FormOrbit& orbit, const QVector<QPointF>& curve)
+{
+    const double top = orbit.body ? std::max(orbit.body->radius + orbit.body->atmosphereLimit, 0.0) : 0.0;
+    double left = -top, right = top, bottom = -top, upper = top;
+    for (const QPointF& point : curve) {
+        left = std::min(left, point.x());
+        right = std::max(right, point.x());
+        bottom = std::min(bottom, point.y());
+        upper = std::max(upper, point.y());
+    }
+    return QRectF(QPointF(left, bottom), QPointF(right, upper));
+}
+
 } // namespace
 
 OrbitView::OrbitView(QWidget* parent) : QWidget(parent)
@@ -100,60 +161,6 @@ QSize OrbitView::minimumSizeHint() const
 QColor OrbitView::warningColour()
 {
     return {255, 80, 80};
-}
-
-QPointF orbitPoint(const Orbit& orbit, double periapsisDirection, double direction)
-{
-    const double trueAnomaly = direction - periapsisDirection;
-    const double denominator = 1.0 + orbit.eccentricity * std::cos(trueAnomaly);
-    // A straight fall or climb has no width: its points lie on the line of apsides.
-    const double r = orbit.semiLatusRectum > 0.0   ? orbit.semiLatusRectum / denominator
-                     : std::cos(trueAnomaly) > 0.0 ? orbit.periapsisRadius
-                                                   : orbit.apoapsisRadius.value_or(orbit.periapsisRadius);
-    return {r * std::cos(direction), r * std::sin(direction)};
-}
-
-QVector<QPointF> orbitCurve(const Orbit& orbit, double periapsisDirection, double reach)
-{
-    double widest = kPi;
-    if (orbit.escapes) {
-        // r = p / (1 + e cos v) reaches `reach` where cos v = (p / reach - 1) / e.
-        const double e = std::max(orbit.eccentricity, 1e-12);
-        widest = std::acos(std::clamp((orbit.semiLatusRectum / reach - 1.0) / e, -1.0, 1.0));
-    }
-    QVector<QPointF> curve;
-    curve.reserve(kSamples + 1);
-    for (int k = 0; k <= kSamples; ++k) {
-        const double anomaly = -widest + 2.0 * widest * k / kSamples;
-        const QPointF point = orbitPoint(orbit, periapsisDirection, periapsisDirection + anomaly);
-        if (std::isfinite(point.x()) && std::isfinite(point.y()))
-            curve.append(point);
-    }
-    return curve;
-}
-
-double escapeReach(const FormOrbit& orbit)
-{
-    const double top = orbit.body ? orbit.body->radius + orbit.body->atmosphereLimit : 0.0;
-    double reach = std::max(4.0 * orbit.orbit->periapsisRadius, 2.0 * top);
-    if (orbit.positionDirection) {
-        const QPointF at = orbitPoint(*orbit.orbit, orbit.periapsisDirection, *orbit.positionDirection);
-        reach = std::max(reach, 1.5 * std::hypot(at.x(), at.y()));
-    }
-    return reach;
-}
-
-QRectF orbitBounds(const FormOrbit& orbit, const QVector<QPointF>& curve)
-{
-    const double top = orbit.body ? std::max(orbit.body->radius + orbit.body->atmosphereLimit, 0.0) : 0.0;
-    double left = -top, right = top, bottom = -top, upper = top;
-    for (const QPointF& point : curve) {
-        left = std::min(left, point.x());
-        right = std::max(right, point.x());
-        bottom = std::min(bottom, point.y());
-        upper = std::max(upper, point.y());
-    }
-    return QRectF(QPointF(left, bottom), QPointF(right, upper));
 }
 
 void OrbitView::paintEvent(QPaintEvent*)

@@ -3,9 +3,6 @@
 #include "editing/form_orbits.h"
 
 #include <QColor>
-#include <QPointF>
-#include <QRectF>
-#include <QVector>
 #include <QWidget>
 
 // The orbit an editor form describes, seen face-on in its own plane: the body as a disc to
@@ -33,13 +30,3 @@ protected:
 private:
     FormOrbit orbit_;
 };
-
-// The orbit's curve in the plane, in metres: the whole ellipse of a closed orbit, the part of an
-// escape orbit out to `reach` on either side of the periapsis.
-QVector<QPointF> orbitCurve(const Orbit& orbit, double periapsisDirection, double reach);
-// Where a point at `direction` on the orbit lies, in metres.
-QPointF orbitPoint(const Orbit& orbit, double periapsisDirection, double direction);
-// How far out an escape orbit is drawn: well past the periapsis, the atmosphere and the position.
-double escapeReach(const FormOrbit& orbit);
-// The smallest rectangle, in metres, that holds the body with its atmosphere and the curve.
-QRectF orbitBounds(const FormOrbit& orbit, const QVector<QPointF>& curve);
