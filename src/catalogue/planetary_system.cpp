@@ -103,16 +103,23 @@ BodyDisplay bodyDisplay(const QString& cfgDir, const QString& entry, ScanLog& lo
     return display;
 }
 
+std::optional<double> bodyNumber(const QString& cfgDir, const QString& planet, const QString& key,
+                                 ScanLog& log)
+{
+    const auto value = bodyValue(bodyFilePath(cfgDir, planet), key, log);
+    if (!value)
+        return std::nullopt;
+    return numericValue(*value);
+}
+
 double bodyRadius(const QString& cfgDir, const QString& planet, ScanLog& log)
 {
-    const auto size = bodyValue(bodyFilePath(cfgDir, planet), QStringLiteral("Size"), log);
-    return size ? numericValue(*size) : 0.0;
+    return bodyNumber(cfgDir, planet, QStringLiteral("Size"), log).value_or(0.0);
 }
 
 double bodyAtmosphereLimit(const QString& cfgDir, const QString& planet, ScanLog& log)
 {
-    const auto limit = bodyValue(bodyFilePath(cfgDir, planet), QStringLiteral("AtmAltLimit"), log);
-    return limit ? numericValue(*limit) : 0.0;
+    return bodyNumber(cfgDir, planet, QStringLiteral("AtmAltLimit"), log).value_or(0.0);
 }
 
 void PlanetarySystemUpdate(Scenario& doc)

@@ -31,9 +31,10 @@ int main(int argc, char** argv)
     const auto& commands = commandTable();
     const auto command = args.isEmpty() ? commands.end() : commands.find(args.first());
     if (command == commands.end())
-        return usageError(QStringLiteral("usage: corvane-scn dump FILE.scn | rewrite IN.scn OUT.scn | "
-                                         "catalogue --sim SIMFOLDER [--system NAME] | "
-                                         "check --sim SIMFOLDER FILE.scn..."));
+        return usageError(
+            QStringLiteral("usage: corvane-scn dump FILE.scn | rewrite IN.scn OUT.scn | "
+                           "catalogue --sim SIMFOLDER [--system NAME] | "
+                           "check --sim SIMFOLDER FILE.scn... | orbits --sim SIMFOLDER FILE.scn"));
     args.removeFirst();
     return command->second(args);
 }
