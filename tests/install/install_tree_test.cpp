@@ -16,20 +16,20 @@ namespace {
 
 const QString kAppId = QStringLiteral("org.corvane.ScenarioEditor");
 
-struct Run
+struct ProgramRun
 {
     int exitCode = -1;
     QString out;
 };
 
-Run runProgram(const QString& program, const QStringList& arguments, const QString& folder = QString())
+ProgramRun runProgram(const QString& program, const QStringList& arguments, const QString& folder = QString())
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
     process.start(program, arguments);
-    Run run;
+    ProgramRun run;
     if (!process.waitForFinished(120000)) {
         process.kill();
         process.waitForFinished(5000);
@@ -87,8 +87,8 @@ TEST_F(InstallTree, HoldsTheProgramsTheirDataAndTheDesktopFiles)
     };
     for (const QString& file : files)
         EXPECT_TRUE(QFileInfo(usr(file)).isFile()) << file.toStdString();
-    for (const QString& program : {"bin/corvane-scenario-editor", "bin/corvane-scn"})
-        EXPECT_TRUE(QFileInfo(usr(program)).isExecutable()) << program.toStdString();
+    for (const char* program : {"bin/corvane-scenario-editor", "bin/corvane-scn"})
+        EXPECT_TRUE(QFileInfo(usr(program)).isExecutable()) << program;
 
     // The whole sample installation, file for file.
     const QString sample = QStringLiteral(CORVANE_SAMPLE_DIR);
@@ -107,7 +107,7 @@ TEST_F(InstallTree, HoldsTheProgramsTheirDataAndTheDesktopFiles)
             usr(QStringLiteral("share/icons/hicolor/%1x%1/apps/").arg(size) + kAppId + ".png");
         const QImage image(png);
         EXPECT_EQ(image.size(), QSize(size, size)) << png.toStdString();
-        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << "rounded corners are transparent";
+        EXPECT_LT(image.pixelColor(0, 0).alpha(), 128) << "rounded corners are transparent";
         EXPECT_EQ(image.pixelColor(size / 2, size / 2 + size / 32).alpha(), 255);
     }
     QFile svg(usr("share/icons/hicolor/scalable/apps/" + kAppId + ".svg"));
@@ -123,7 +123,7 @@ TEST_F(InstallTree, HoldsTheProgramsTheirDataAndTheDesktopFiles)
 TEST_F(InstallTree, TheDesktopValidatorsAcceptTheInstalledFiles)
 {
     const QString desktop = usr("share/applications/" + kAppId + ".desktop");
-    Run run = runProgram("desktop-file-validate", {desktop});
+    ProgramRun run = runProgram("desktop-file-validate", {desktop});
     EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
     EXPECT_TRUE(run.out.isEmpty()) << "not even a hint: " << run.out.toStdString();
     run = runProgram("appstreamcli",
@@ -141,7 +141,7 @@ TEST_F(InstallTree, TheDesktopValidatorsAcceptTheInstalledFiles)
 TEST_F(InstallTree, TheInstalledProgramsFindTheirDataFromAnyFolder)
 {
     QTemporaryDir empty;
-    Run run = runProgram(usr("bin/corvane-scenario-editor"), {"--print-paths"}, empty.path());
+    ProgramRun run = runProgram(usr("bin/corvane-scenario-editor"), {"--print-paths"}, empty.path());
     EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
     EXPECT_TRUE(run.out.endsWith(
         "help file: " + usr("share/corvane-scenario-editor/Corvane Scenario Editor v109.hlp") + "\n"))

@@ -15,20 +15,20 @@
 
 namespace {
 
-struct Run
+struct ProgramRun
 {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run runProgram(const QString& program, const QStringList& arguments, const QString& folder = QString())
+ProgramRun runProgram(const QString& program, const QStringList& arguments, const QString& folder = QString())
 {
     QProcess process;
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
     process.start(program, arguments);
-    Run run;
+    ProgramRun run;
     if (!process.waitForFinished(30000)) {
         process.kill();
         process.waitForFinished(5000);
@@ -74,7 +74,7 @@ TEST(EditorCommandLine, ReadsOneOptionalFileAndTheAnsweringOptions)
 TEST(ProgramOptions, HelpAndVersionExitZeroAndABareToolShowsItsUsage)
 {
     const QString version = QStringLiteral(CORVANE_VERSION);
-    Run run = runProgram(CORVANE_EDITOR_BINARY, {"--version"});
+    ProgramRun run = runProgram(CORVANE_EDITOR_BINARY, {"--version"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "corvane-scenario-editor " + version + "\n");
     run = runProgram(CORVANE_EDITOR_BINARY, {"--help"});
@@ -107,7 +107,7 @@ TEST(ProgramOptions, PrintPathsNamesTheSettingsAndHelpFilesAndWritesNothing)
 {
     QTemporaryDir start;
     const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    Run run = runProgram(CORVANE_EDITOR_BINARY, {"--print-paths"}, start.path());
+    ProgramRun run = runProgram(CORVANE_EDITOR_BINARY, {"--print-paths"}, start.path());
     EXPECT_EQ(run.exitCode, 1) << "no help file beside a program in its build folder";
     EXPECT_TRUE(run.out.startsWith("settings file: " + configHome + "/corvane-scenario-editor/vex.cfg\n"))
         << run.out.toStdString();
