@@ -138,6 +138,22 @@ TEST_F(InstallTree, TheDesktopValidatorsAcceptTheInstalledFiles)
         EXPECT_TRUE(text.contains(line)) << line;
 }
 
+// The MIME database built from our package alone (as the package's trigger builds the system's)
+// names scenario files by their extension and tells them from other *.scn files by content.
+TEST_F(InstallTree, TheMimePackageNamesScenarioFiles)
+{
+    const QString mime = usr("share/mime");
+    const ProgramRun run = runProgram("update-mime-database", {mime});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString();
+    QFile globs(mime + "/globs2");
+    ASSERT_TRUE(globs.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(globs.readAll().contains("50:application/x-corvane-scenario:*.scn\n"));
+    QFile magic(mime + "/magic");
+    ASSERT_TRUE(magic.open(QIODevice::ReadOnly));
+    const QByteArray rules = magic.readAll();
+    EXPECT_TRUE(rules.contains("[50:application/x-corvane-scenario]") && rules.contains("BEGIN_DESC"));
+}
+
 TEST_F(InstallTree, TheInstalledProgramsFindTheirDataFromAnyFolder)
 {
     QTemporaryDir empty;
