@@ -42,8 +42,8 @@ using FolderSearchDialog = std::function<void()>;
 // Reads vex.cfg in SettingsDir and proves the simulator folder; when that fails, runs the dialog
 // and reads the settings again. Sets VexDir (unchanged when nothing could be established) and
 // returns whether a settings file was read. A relative folder in vex.cfg is taken from
-// SettingsDir, so VexDir is always a full path. The process working folder is neither read nor changed: every
-// later step takes its folder from VexDir.
+// SettingsDir, so VexDir is always a full path. The process working folder is neither read nor
+// changed: every later step takes its folder from VexDir.
 bool CorvaneFolderLocation(FolderValues& folders, const FolderSearchDialog& dialog);
 
 struct SimulatorConfig
