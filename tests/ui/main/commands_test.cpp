@@ -63,7 +63,9 @@ TEST_F(EditorTest, StartingWithoutSettingsOpensTheFolderSearchAndGoesOnWithTheVa
                   {"Information",
                    "This location will be taken into account when you start again Corvane Scenario Editor.",
                    MessageButtons::Ok, MessageIcon::Information});
-    EXPECT_EQ(fileBytes(progDir + "/vex.cfg"), simDir.toUtf8() + "\r\n");
+    EXPECT_EQ(fileBytes(userSettingsFile()), simDir.toUtf8() + "\r\n");
+    EXPECT_EQ(QDir(progDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList())
+        << "a start folder without vex.cfg is left as it was";
     EXPECT_TRUE(vex->menuItem("Menu12")->isEnabled());
     EXPECT_GE(child<QComboBox>(vex.get(), "PlanetarySystem")->count(), 2);
 }
@@ -77,6 +79,7 @@ TEST_F(EditorTest, AFolderSearchClosedWithoutValidateEndsInTheWarning)
     EXPECT_EQ(messages.shownMessages().last().text, kFolderNotLocatedWarning);
     EXPECT_FALSE(vex->menuItem("Menu12")->isEnabled());
     EXPECT_FALSE(QFile::exists(progDir + "/vex.cfg"));
+    EXPECT_FALSE(QFile::exists(userSettingsFile()));
 }
 
 TEST_F(EditorTest, FolderSearchCommandRereadsTheSettingsButKeepsTheCatalogueFolders)
