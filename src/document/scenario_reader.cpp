@@ -164,6 +164,25 @@ BlockCount countBlocks(const ScenarioText& file, Section section)
     return result;
 }
 
+// The opening line of the section that the block step reads: the first one that is not indented,
+// so that '  BEGIN_SHIPS' inside a station block does not start the ships there; a file whose
+// opening lines are all indented is read from its first one. The end of the file when there is
+// none.
+qsizetype sectionStart(const ScenarioText& file, Section section)
+{
+    qsizetype indented = -1;
+    for (qsizetype i = file.bodyStart; i < file.lines.size(); ++i) {
+        const ScenarioLine line(file.lines[i]);
+        if (!line.is(section.begin))
+            continue;
+        if (!line.raw.startsWith(u' '))
+            return i;
+        if (indented < 0)
+            indented = i;
+    }
+    return indented >= 0 ? indented : file.lines.size();
+}
+
 // How the reading of a section went.
 struct SectionRead
 {
@@ -197,9 +216,7 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
                        ReadStatement readStatement, ScanLog& log)
 {
     SectionRead result;
-    qsizetype i = file.bodyStart;
-    while (i < file.lines.size() && !ScenarioLine(file.lines[i]).is(section.begin))
-        ++i;
+    qsizetype i = sectionStart(file, section);
     qsizetype r = 0;
     bool named = false;
     QList<QStringView> soundKeywords;
