@@ -28,6 +28,20 @@ QVector<PackedFile> packedFiles(const QStringList& lines, const QString& firstNa
     return files;
 }
 
+LineSource packedSource(const QVector<PackedFile>& files)
+{
+    return [&files](const QString& path) -> std::optional<QStringList> {
+        if (!path.startsWith(kFuzzFolder))
+            return std::nullopt;
+        const QStringView name = QStringView(path).mid(kFuzzFolder.size());
+        for (const PackedFile& file : files) {
+            if (name.compare(file.name, Qt::CaseInsensitive) == 0)
+                return file.lines;
+        }
+        return std::nullopt;
+    };
+}
+
 namespace {
 
 // The text with control characters shown as \xNN, so that a report shows every byte.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/config_lookup.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,13 @@ struct PackedFile
 // first such line form a file with the name `firstName`. Targets that read a folder take their
 // files from here, so the fuzzer can change every file and the names that link them.
 QVector<PackedFile> packedFiles(const QStringList& lines, const QString& firstName);
+
+// The configuration folder the packed files stand in.
+inline const QString kFuzzFolder = QStringLiteral("/fuzz/cfg/");
+
+// Reads packed files as the files of kFuzzFolder, names compared without regard to letter case
+// as on disk; any other path cannot be read.
+LineSource packedSource(const QVector<PackedFile>& files);
 
 // Reports a property the readers broke and aborts, so that libFuzzer saves the input.
 [[noreturn]] void propertyBroken(const char* property, const QString& expected, const QString& actual);

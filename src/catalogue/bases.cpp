@@ -18,9 +18,9 @@ struct BaseFile
 
 // Pads and display name of one base file; nullopt when the file cannot be read or its Name line
 // is too short to hold the " = " that the cut assumes.
-std::optional<BaseFile> readBaseFile(const QString& path, const QString& fileName)
+std::optional<BaseFile> readBaseFile(const QString& path, const QString& fileName, const LineSource& source)
 {
-    const auto lines = readTextLines(path);
+    const auto lines = source(path);
     if (!lines)
         return std::nullopt;
     BaseFile base{fileName, 0};
@@ -41,10 +41,11 @@ std::optional<BaseFile> readBaseFile(const QString& path, const QString& fileNam
 }
 
 // The bases of one body file, appended to `table` until a failure ends this body.
-void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& table, ScanLog& log)
+void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& table, ScanLog& log,
+                  const LineSource& source)
 {
     const QString bodyPath = bodyFilePath(cfgDir, entry);
-    const auto lines = readTextLines(bodyPath);
+    const auto lines = source(bodyPath);
     if (!lines) {
         log.addFileFailure(bodyPath);
         return;
@@ -64,7 +65,7 @@ void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& tabl
         }
         const QString fileName = value.left(blank);
         const QString basePath = joinPath(cfgDir, fileName + QStringLiteral(".cfg"));
-        const auto base = readBaseFile(basePath, fileName);
+        const auto base = readBaseFile(basePath, fileName, source);
         if (!base) {
             log.addFileFailure(basePath);
             return;
@@ -76,11 +77,11 @@ void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& tabl
 
 } // namespace
 
-QStringList BaseUpDate(const QString& cfgDir, const QStringList& bodies, ScanLog& log)
+QStringList BaseUpDate(const QString& cfgDir, const QStringList& bodies, ScanLog& log, const LineSource& source)
 {
     QStringList table;
     for (const QString& entry : bodies)
-        addBodyBases(cfgDir, entry, table, log);
+        addBodyBases(cfgDir, entry, table, log, source);
     return table;
 }
 

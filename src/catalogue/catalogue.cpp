@@ -63,48 +63,54 @@ QStringList configurationFiles(const QString& folder)
 
 Catalogue buildCatalogue(const QString& cfgDir, ScanLog& log)
 {
-    Catalogue catalogue;
-    const QStringList files = configurationFiles(cfgDir);
+    return catalogueOf(cfgDir, configurationFiles(cfgDir), log);
+}
 
+Catalogue catalogueOf(const QString& cfgDir, const QStringList& files, ScanLog& log, const LineSource& source)
+{
+    Catalogue catalogue;
     catalogue.planetarySystems =
-        namedFiles(FindData(cfgDir, files, QStringLiteral("Star1"), QStringLiteral("Name"), log));
+        namedFiles(FindData(cfgDir, files, QStringLiteral("Star1"), QStringLiteral("Name"), log, source));
     catalogue.vesselClasses = namedFilesReadOnce(
-        FindData(cfgDir, files, QStringLiteral("ClassName"), QStringLiteral("ClassName"), log));
+        FindData(cfgDir, files, QStringLiteral("ClassName"), QStringLiteral("ClassName"), log, source));
 
     const FindDataResult stations =
-        FindData(cfgDir, files, QStringLiteral("BEGIN_DOCKLIST"), QStringLiteral("Meshname"), log);
+        FindData(cfgDir, files, QStringLiteral("BEGIN_DOCKLIST"), QStringLiteral("Meshname"), log, source);
     for (const QString& file : stations.files)
         catalogue.stationClasses.append(withoutExtension(file));
-    catalogue.stationClassTable = StationDockScan(cfgDir, stations.files, log);
+    catalogue.stationClassTable = StationDockScan(cfgDir, stations.files, log, source);
     return catalogue;
 }
 
-QVector<StationClassRow> StationDockScan(const QString& cfgDir, const QStringList& classFiles, ScanLog& log)
+int dockListCount(const QStringList& lines)
+{
+    // Every line after BEGIN_DOCKLIST counts, the END_DOCKLIST line included, hence the final
+    // minus one. A second list adds its lines and its end line as well.
+    int count = 0;
+    int inList = 0;
+    for (const QString& line : lines) {
+        count += inList;
+        const QString key = trimBlanks(line).toUpper();
+        if (key == u"BEGIN_DOCKLIST")
+            inList = 1;
+        if (key == u"END_DOCKLIST")
+            inList = 0;
+    }
+    return count - 1;
+}
+
+QVector<StationClassRow> StationDockScan(const QString& cfgDir, const QStringList& classFiles, ScanLog& log,
+                                         const LineSource& source)
 {
     QVector<StationClassRow> table;
     table.reserve(classFiles.size());
     for (const QString& file : classFiles) {
         StationClassRow row{withoutExtension(file), -1};
         const QString path = joinPath(cfgDir, file);
-        const auto lines = readTextLines(path);
-        if (!lines) {
+        if (const auto lines = source(path))
+            row.DockCount = dockListCount(*lines);
+        else
             log.addFileFailure(path);
-            table.append(row);
-            continue;
-        }
-        // Every line after BEGIN_DOCKLIST counts, the END_DOCKLIST line included, hence the
-        // final minus one. A second list adds its lines and its end line as well.
-        int count = 0;
-        int inList = 0;
-        for (const QString& line : *lines) {
-            count += inList;
-            const QString key = trimBlanks(line).toUpper();
-            if (key == u"BEGIN_DOCKLIST")
-                inList = 1;
-            if (key == u"END_DOCKLIST")
-                inList = 0;
-        }
-        row.DockCount = count - 1;
         table.append(row);
     }
     return table;

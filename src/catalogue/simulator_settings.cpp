@@ -26,9 +26,14 @@ void setStartFolders(FolderValues& folders, const QString& startFolder)
 std::optional<QString> readSettingsFile(const QString& progDir)
 {
     const auto lines = readTextLines(joinPath(progDir, kSettingsFileName));
-    if (!lines || lines->isEmpty())
+    return lines ? settingsFolder(*lines) : std::nullopt;
+}
+
+std::optional<QString> settingsFolder(const QStringList& lines)
+{
+    if (lines.isEmpty())
         return std::nullopt;
-    QString first = lines->first();
+    QString first = lines.first();
     ClearComments(first);
     if (first.isEmpty())
         return std::nullopt;
@@ -87,12 +92,15 @@ std::optional<SimulatorConfig> readSimulatorConfig(const QString& vexDir)
     if (vexDir.isEmpty())
         return std::nullopt;
     const auto fields = readTextFields(simulatorConfigCandidate(vexDir));
-    if (!fields)
-        return std::nullopt;
+    return fields ? simulatorConfigOf(*fields) : std::nullopt;
+}
+
+std::optional<SimulatorConfig> simulatorConfigOf(const QStringList& fields)
+{
     // 'ConfigDir = .\Config\' loses the key, " = " and the point: "\Config\" is appended to the
     // simulator folder. A field too short for that cut is a broken file, not an empty value.
     SimulatorConfig config;
-    for (QString field : *fields) {
+    for (QString field : fields) {
         ClearComments(field);
         if (field.startsWith(u"ConfigDir")) {
             if (field.size() < 13)

@@ -43,13 +43,13 @@ QStringList cleanedLines(const QStringList& lines)
 } // namespace
 
 FindDataResult FindData(const QString& folder, const QStringList& files, const QString& Flag1,
-                        const QString& Flag2, ScanLog& log)
+                        const QString& Flag2, ScanLog& log, const LineSource& source)
 {
     FindDataResult result;
     const QString key1 = trimBlanks(Flag1);
     const QString key2 = trimBlanks(Flag2);
     for (const QString& file : files) {
-        const auto lines = readTextLines(folder + file);
+        const auto lines = source(folder + file);
         if (!lines) {
             log.addFileFailure(folder + file);
             continue;
@@ -60,7 +60,7 @@ FindDataResult FindData(const QString& folder, const QStringList& files, const Q
         }
     }
     for (const QString& file : std::as_const(result.files)) {
-        const auto lines = readTextLines(folder + file);
+        const auto lines = source(folder + file);
         if (!lines) {
             log.addFileFailure(folder + file);
             continue;

@@ -1,12 +1,19 @@
 #pragma once
 
 #include "scan_log.h"
+#include "text_file.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <optional>
+
+// Where the configuration readers take the lines of a file from: the file on disk by default
+// (readTextLines), or lines already in memory (the fuzz targets hand in their input this way).
+// std::nullopt stands for a file that cannot be opened or read.
+using LineSource = std::function<std::optional<QStringList>(const QString& path)>;
 
 // Keyed look-up of one statement in a configuration or scenario file: the whole last item
 // whose first characters equal the key without regard to case ('Mass = 5.97e24' for "Mass"),
@@ -40,4 +47,4 @@ struct FindDataResult
 // comment is removed and the line trimmed; the value is the trimmed line less the key and three
 // characters, so 'Name = Sol' gives 'Sol' and 'Name=Sol' gives 'l'.
 FindDataResult FindData(const QString& folder, const QStringList& files, const QString& Flag1,
-                        const QString& Flag2, ScanLog& log);
+                        const QString& Flag2, ScanLog& log, const LineSource& source = readTextLines);
