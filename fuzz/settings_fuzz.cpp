@@ -1,7 +1,7 @@
 // The editor's settings file vex.cfg and the simulator's main configuration file corvane.cfg:
 // no input crashes their readers, the folder that the editor writes back into vex.cfg at every
-// start reads as the same folder, and the folders formed from corvane.cfg stay inside the
-// simulator folder's path.
+// start reads as the same folder, and the folders formed from corvane.cfg end with a separator,
+// as every later path is formed by appending a file name.
 #include "fuzz_support.h"
 
 #include "catalogue/simulator_settings.h"

@@ -41,7 +41,7 @@ BodyDisplay bodyDisplay(const QString& cfgDir, const QString& entry, ScanLog& lo
 // What the window shows for the lines of a body file.
 BodyDisplay bodyDisplayOf(const QStringList& lines, const QLocale& locale = QLocale());
 
-// The value text of a body file statement ('Size = 6.371e6' gives "6.371e6"): GetData's item
+// The value text of a body file statement ('Size = 6.371e6' gives " 6.371e6"): GetData's item
 // less the key, the blank and "="; std::nullopt when the lines lack the key.
 std::optional<QString> bodyStatementValue(const QStringList& lines, const QString& key);
 
