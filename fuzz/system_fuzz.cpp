@@ -1,15 +1,12 @@
 // The planetary system file and the body files: no input crashes ExtractPlanet or the body
-// readers, every body entry is a planet or a moon following a planet, and the window's values
-// are formed for any body file. A packed input holds the system file first, then body files
+// readers, the body the window selects is an entry of the list, every entry names a body file,
+// and the window's values are formed for any body file. A packed input holds the system file first, then body files
 // ("=== Earth.cfg").
 #include "fuzz_support.h"
 
 #include "catalogue/planetary_system.h"
-#include "document/text_primitives.h"
 
 #include <QLocale>
-
-#include <cmath>
 
 namespace {
 
@@ -27,16 +24,11 @@ void checkBodies(const QStringList& bodies)
 
 void checkBody(const PackedFile& file)
 {
-    static const QLocale germanLocale(QLocale::German);
-    const BodyDisplay c = bodyDisplayOf(file.lines, QLocale::c());
-    const BodyDisplay german = bodyDisplayOf(file.lines, germanLocale);
-    if (!c.atmosphereLimit.endsWith(QStringLiteral(" m")) || !german.atmosphereLimit.endsWith(QStringLiteral(" m")))
-        propertyBroken("the atmosphere limit is shown in metres", c.atmosphereLimit, german.atmosphereLimit);
-    for (const QString& key : {QStringLiteral("Size"), QStringLiteral("AtmAltLimit")}) {
-        const auto value = bodyStatementValue(file.lines, key);
-        if (value && !std::isfinite(numericValue(*value)))
-            propertyBroken("a body value reads as a finite number", *value, key);
-    }
+    const BodyDisplay display = bodyDisplayOf(file.lines, QLocale::c());
+    if (!display.atmosphereLimit.endsWith(QStringLiteral(" m")))
+        propertyBroken("the atmosphere limit is shown in metres", file.name, display.atmosphereLimit);
+    if (!display.meanRadius.isEmpty() && !display.meanRadius.endsWith(QStringLiteral(" m")))
+        propertyBroken("the mean radius is shown in metres", file.name, display.meanRadius);
 }
 
 } // namespace

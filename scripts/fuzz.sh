@@ -53,8 +53,10 @@ pack() {
 seed() {
   local target=$1 corpus=$dir/corpus/$1
   mkdir -p "$corpus"
-  [ -d "fuzz/seeds/$target" ] && cp fuzz/seeds/"$target"/* "$corpus"/
-  [ -d "tests/data/fuzz/$target" ] && cp tests/data/fuzz/"$target"/* "$corpus"/
+  local kept
+  for kept in "fuzz/seeds/$target" "tests/data/fuzz/$target"; do
+    if [ -d "$kept" ]; then cp "$kept"/* "$corpus"/; fi
+  done
   case $target in
     scenario)
       find sample tests/data -name '*.scn' -print0 | xargs -0 -I{} sh -c 'cp "{}" "$1/$(cksum < "{}" | cut -d" " -f1).scn"' _ "$corpus" ;;
