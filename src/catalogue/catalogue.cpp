@@ -6,7 +6,6 @@
 #include "document/text_primitives.h"
 
 #include <QDir>
-#include <QHash>
 
 #include <algorithm>
 
@@ -20,26 +19,6 @@ QVector<NamedFile> namedFiles(const FindDataResult& found)
     result.reserve(found.values.size());
     for (const FoundValue& value : found.values)
         result.append({value.value, value.file});
-    return result;
-}
-
-// A vessel class file is listed once per ClassName line and read again for each listing, so a
-// file with the lines 'ClassName = Shuttle' and 'ClassName = Shuttle B' would give both names
-// twice: each file gives the names of one reading.
-QVector<NamedFile> namedFilesReadOnce(const FindDataResult& found)
-{
-    QHash<QString, qsizetype> listings;
-    for (const QString& file : found.files)
-        ++listings[file];
-    QHash<QString, qsizetype> values;
-    for (const FoundValue& value : found.values)
-        ++values[value.file];
-    QHash<QString, qsizetype> taken;
-    QVector<NamedFile> result;
-    for (const FoundValue& value : found.values) {
-        if (taken[value.file]++ < values[value.file] / listings[value.file])
-            result.append({value.value, value.file});
-    }
     return result;
 }
 
@@ -71,8 +50,12 @@ Catalogue catalogueOf(const QString& cfgDir, const QStringList& files, ScanLog& 
     Catalogue catalogue;
     catalogue.planetarySystems =
         namedFiles(FindData(cfgDir, files, QStringLiteral("Star1"), QStringLiteral("Name"), log, source));
-    catalogue.vesselClasses = namedFilesReadOnce(
-        FindData(cfgDir, files, QStringLiteral("ClassName"), QStringLiteral("ClassName"), log, source));
+    // A vessel class file is listed once per ClassName line, so a file with the lines
+    // 'ClassName = Shuttle' and 'ClassName = Shuttle B' would give both names twice: each file
+    // gives the names of one reading.
+    catalogue.vesselClasses = namedFiles(FindData(cfgDir, files, QStringLiteral("ClassName"),
+                                                  QStringLiteral("ClassName"), log, source,
+                                                  ListedValues::OnePerFile));
 
     const FindDataResult stations =
         FindData(cfgDir, files, QStringLiteral("BEGIN_DOCKLIST"), QStringLiteral("Meshname"), log, source);

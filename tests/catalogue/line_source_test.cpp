@@ -5,6 +5,7 @@
 #include "catalogue/planetary_system.h"
 #include "catalogue/simulator_settings.h"
 #include "config_folder.h"
+#include "document/text_file.h"
 
 #include <QHash>
 
@@ -46,6 +47,40 @@ TEST(LineSource, CatalogueAndDockListsAreReadThroughTheSource)
 
     EXPECT_EQ(dockListCount({}), -1);
     EXPECT_EQ(dockListCount({"BEGIN_DOCKLIST", "a", "END_DOCKLIST", " begin_docklist ", "END_DOCKLIST"}), 2);
+}
+
+// A vessel class file with a thousand ClassName lines is listed a thousand times by the first
+// stage of the search; reading it again for each listing took a thousand readings and a
+// million values, and a few thousand lines more exhausted the memory at start-up.
+TEST(LineSource, AFileListedManyTimesIsReadOnceAndGivesOneReadingOfNames)
+{
+    const auto lines = readTextLines(QStringLiteral(CORVANE_TEST_DATA_DIR "/fuzz/catalogue/many_class_names.cfg"));
+    ASSERT_TRUE(lines);
+    int readings = 0;
+    const LineSource counted = [&](const QString& path) -> std::optional<QStringList> {
+        ++readings;
+        return memoryFolder({{"Many.cfg", *lines}, {"Sol.cfg", {"Star1 = Sun", "Star1 = Sun B", "Name = Sol"}}})(
+            path);
+    };
+    ScanLog log;
+    const Catalogue catalogue = catalogueOf(kCfg, {"Many.cfg", "Sol.cfg"}, log, counted);
+    ASSERT_EQ(catalogue.vesselClasses.size(), 1000);
+    EXPECT_EQ(catalogue.vesselClasses[999].name, "Class999");
+    // Three first stages read both files; the second stages read Many.cfg and Sol.cfg once each.
+    EXPECT_EQ(readings, 3 * 2 + 2);
+    // A system file listed twice still gives its name twice.
+    EXPECT_EQ(catalogue.planetarySystems.size(), 2);
+
+    // Readable for the first stage only: the second stage logs the file once per listing.
+    int calls = 0;
+    const LineSource unreadable = [&](const QString&) -> std::optional<QStringList> {
+        if (++calls == 1)
+            return QStringList{"ClassName = A", "ClassName = B"};
+        return std::nullopt;
+    };
+    ScanLog failures;
+    FindData(kCfg, {"Gone.cfg"}, "ClassName", "ClassName", failures, unreadable);
+    EXPECT_EQ(failures.LogMessage, QStringLiteral("Can not open the file /cfg/Gone.cfg. ").repeated(2));
 }
 
 TEST(LineSource, BasesAndBodiesAreReadFromLines)
