@@ -5,6 +5,8 @@
 #include "document/text_primitives.h"
 #include "planetary_system.h"
 
+#include <QHash>
+
 #include <limits>
 #include <optional>
 
@@ -40,9 +42,13 @@ std::optional<BaseFile> readBaseFile(const QString& path, const QString& fileNam
     return base;
 }
 
+// The base files read so far, by path. A base named by several Base lines is read once: a body
+// file repeating one line thousands of times would otherwise read its base file as often.
+using BaseFiles = QHash<QString, std::optional<BaseFile>>;
+
 // The bases of one body file, appended to `table` until a failure ends this body.
 void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& table, ScanLog& log,
-                  const LineSource& source)
+                  const LineSource& source, BaseFiles& baseFiles)
 {
     const QString bodyPath = bodyFilePath(cfgDir, entry);
     const auto lines = source(bodyPath);
@@ -65,7 +71,10 @@ void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& tabl
         }
         const QString fileName = value.left(blank);
         const QString basePath = joinPath(cfgDir, fileName + QStringLiteral(".cfg"));
-        const auto base = readBaseFile(basePath, fileName, source);
+        auto known = baseFiles.find(basePath);
+        if (known == baseFiles.end())
+            known = baseFiles.insert(basePath, readBaseFile(basePath, fileName, source));
+        const std::optional<BaseFile>& base = *known;
         if (!base) {
             log.addFileFailure(basePath);
             return;
@@ -80,8 +89,9 @@ void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& tabl
 QStringList BaseUpDate(const QString& cfgDir, const QStringList& bodies, ScanLog& log, const LineSource& source)
 {
     QStringList table;
+    BaseFiles baseFiles;
     for (const QString& entry : bodies)
-        addBodyBases(cfgDir, entry, table, log, source);
+        addBodyBases(cfgDir, entry, table, log, source, baseFiles);
     return table;
 }
 

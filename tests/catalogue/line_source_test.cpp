@@ -104,6 +104,25 @@ TEST(LineSource, BasesAndBodiesAreReadFromLines)
     EXPECT_TRUE(earth.mass.isEmpty());
 }
 
+// A body file repeating one Base line made BaseUpDate read the base file once per line, so that
+// a large body file and a large base file kept the start-up busy for minutes.
+TEST(LineSource, ABaseFileNamedManyTimesIsReadOnce)
+{
+    const auto earth = readTextLines(QStringLiteral(CORVANE_TEST_DATA_DIR "/fuzz/bases/repeated_base_line.cfg"));
+    ASSERT_TRUE(earth);
+    QStringList reads;
+    const LineSource counted = [&](const QString& path) -> std::optional<QStringList> {
+        reads.append(path);
+        return memoryFolder({{"Earth.cfg", *earth}, {"Pad.cfg", {"Name = Pad Field", "LPAD 1"}}})(path);
+    };
+    ScanLog log;
+    const QStringList table = BaseUpDate(kCfg, {"Earth", "   Earth"}, log, counted);
+    EXPECT_EQ(table.size(), 1000);
+    EXPECT_EQ(table.first(), " Pad Field: 1:Earth");
+    EXPECT_EQ(reads, (QStringList{"/cfg/Earth.cfg", "/cfg/Pad.cfg", "/cfg/Earth.cfg"}));
+    EXPECT_FALSE(log.LogError);
+}
+
 TEST(LineSource, BodyFileThatCannotBeReadIsLoggedForEachValueTheWindowShows)
 {
     ConfigFolder cfg;
