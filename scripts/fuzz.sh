@@ -104,7 +104,8 @@ for t in "${targets[@]}"; do
   if ! "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
       -dict="$(dictionary "$t")" -artifact_prefix="$findings/" "$dir/corpus/$t" > "$log" 2>&1; then
     failed+=("$t")
-    grep -E -A8 '^\*\*\*|ERROR:|runtime error' "$log" | head -n 40 || true
+    grep -E -A1 '^\*\*\* |^--- actual:|ERROR: |runtime error|^SUMMARY|Test unit written' "$log" |
+      grep -v -E '^(--|    #|--- expected:)' | cut -c1-300 | head -n 20 || true
   fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
