@@ -37,7 +37,8 @@ QJsonObject stationJson(const StationRow& row)
             {QStringLiteral("MeanLongitude"), row.MeanLongitude},
             {QStringLiteral("EpochDate"), isoDate(row.EpochDate)},
             {QStringLiteral("EpochHour"), row.EpochHour},
-            {QStringLiteral("EpochMinute"), row.EpochMinute}};
+            {QStringLiteral("EpochMinute"), row.EpochMinute},
+            {QStringLiteral("ExtraLines"), row.ExtraLines}};
 }
 
 QJsonObject shipJson(const ShipRow& row)

@@ -33,7 +33,13 @@ DayTime splitDayNumber(double dayCount)
     const double fraction = dayCount - day;
     const double minutes = fraction * 1440.0;
     double wholeMinutes = std::floor(minutes);
-    if ((wholeMinutes + 1.0 - minutes) * 60000.0 < 1.0)
+    // A date is written as an MJD of 15 significant digits, which is exact to a millisecond only
+    // while the MJD is below 1E8; the last digit's worth (0.09 s at MJD 1E8, 0.9 s at 1E9) is
+    // the tolerance beyond that.
+    const double mjd = std::abs(dayCount + kMjdOffset);
+    const double lastDigit = mjd >= 1.0 ? std::pow(10.0, std::floor(std::log10(mjd)) - 14.0) : 0.0;
+    const double toleranceMinutes = std::max(1.0 / 60000.0, lastDigit * 1440.0);
+    if (wholeMinutes + 1.0 - minutes < toleranceMinutes)
         wholeMinutes += 1.0;
     if (wholeMinutes >= 1440.0) {
         wholeMinutes -= 1440.0;

@@ -23,5 +23,6 @@ struct DayTime
 
 // Splits a day number with fraction into date, hour and minute. Seconds are truncated, but a
 // value less than one millisecond short of a whole minute counts as that minute (carrying into
-// the hour and the day), so a time written as an MJD and read back keeps its minute.
+// the hour and the day), so a time written as an MJD and read back keeps its minute; for dates
+// beyond MJD 1E8 the tolerance grows to the last of the 15 digits an MJD is written with.
 DayTime splitDayNumber(double dayCount);

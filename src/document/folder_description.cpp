@@ -1,6 +1,8 @@
 #include "folder_description.h"
 
 #include "file_paths.h"
+#include "regular_file.h"
+#include "text_codec.h"
 #include "text_file.h"
 #include "text_primitives.h"
 
@@ -28,6 +30,17 @@ QString readDescriptionBlock(const QString& path)
 {
     const auto lines = readTextLines(path);
     return lines ? descriptionBlock(*lines).text : QString();
+}
+
+DescriptionPreview readDescriptionPreview(const QString& path)
+{
+    DescriptionPreview preview;
+    const auto prefix = readRegularFilePrefix(resolvePath(path), kPreviewBytes);
+    if (!prefix)
+        return preview;
+    preview.cut = prefix->cut;
+    preview.text = descriptionBlock(splitLines(decodeWindows1252(prefix->bytes))).text;
+    return preview;
 }
 
 WriteResult writeFolderDescription(const QString& folder, const QString& text)

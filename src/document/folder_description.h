@@ -26,6 +26,19 @@ DescriptionBlock descriptionBlock(const QStringList& lines);
 // "END_DESC" gives the lines up to its end.
 QString readDescriptionBlock(const QString& path);
 
+// Previews read no more than this from the start of a file; a longer description is cut.
+inline constexpr qint64 kPreviewBytes = 64 * 1024;
+
+struct DescriptionPreview
+{
+    QString text;     // as readDescriptionBlock gives it, from the file's first kPreviewBytes
+    bool cut = false; // the file is longer than that, so the description may go on
+};
+
+// The description of a file for a preview: bounded, so that a huge or endless description
+// never holds the window.
+DescriptionPreview readDescriptionPreview(const QString& path);
+
 // Writes "BEGIN_DESC", the text (its own line breaks kept, each line ending CR LF) and
 // "END_DESC" as `folder` + "description.txt", safely. An empty text writes one empty line
 // between the markers.

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <string_view>
 
 QString numberText(double value)
 {
@@ -23,4 +25,39 @@ QString convertedNumber(double value)
 {
     const QString text = numberText(value);
     return text.startsWith(u'-') ? text : QStringLiteral(" ") + text;
+}
+
+QString plainNumberText(double value)
+{
+    if (value == 0.0 || std::isnan(value))
+        return QStringLiteral("0");
+    if (std::isinf(value))
+        value = value > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
+    // '-d.ddddddddddddddE+xx': the 15 significant digits and the place of the point.
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific, 14);
+    const std::string_view text(buffer.data(), result.ptr - buffer.data());
+    const bool negative = text.front() == '-';
+    const std::size_t mantissaStart = negative ? 1 : 0;
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (std::size_t i = mantissaStart; i < e; ++i) {
+        if (text[i] != '.')
+            digits += text[i];
+    }
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    const int integerDigits = exponent + 1;
+    std::string plain;
+    if (integerDigits <= 0)
+        plain = "0." + std::string(static_cast<std::size_t>(-integerDigits), '0') + digits;
+    else if (static_cast<std::size_t>(integerDigits) >= digits.size())
+        plain = digits + std::string(static_cast<std::size_t>(integerDigits) - digits.size(), '0');
+    else
+        plain = digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
+    return QString::fromLatin1(negative ? "-" : "") + QString::fromStdString(plain);
 }

@@ -13,3 +13,8 @@ QString convertedNumber(double value);
 
 // The same text without the leading blank ("1", "-2", "51544.5").
 QString numberText(double value);
+
+// The number in plain decimal, never in the exponent form, with at most 15 significant digits:
+// 1E-07 gives "0.0000001" and 1.5E+15 "1500000000000000". The forms show numbers so, since the
+// editor's own number test accepts no exponent.
+QString plainNumberText(double value);

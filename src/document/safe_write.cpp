@@ -5,6 +5,48 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
+
+namespace {
+
+// Bytes that may still reach a file before the simulated disk is full; negative when no test
+// simulates one.
+qint64 gFreeBytes = -1;
+
+constexpr qint64 kChunk = 1 << 16;
+
+// One chunk through QSaveFile. QSaveFile::write() only fills Qt's buffer for a small chunk, so
+// the flush that follows is what meets a full disk; both are checked.
+bool writeChunk(QSaveFile& file, const char* data, qint64 size, QString& error)
+{
+    if (gFreeBytes >= 0) {
+        const qint64 fits = std::min(size, gFreeBytes);
+        gFreeBytes -= fits;
+        if (fits < size) {
+            file.write(data, fits);
+            error = QStringLiteral("No space left on device");
+            return false;
+        }
+    }
+    if (file.write(data, size) != size || !file.flush()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+SimulatedFullDisk::SimulatedFullDisk(qint64 freeBytes)
+{
+    gFreeBytes = freeBytes;
+}
+
+SimulatedFullDisk::~SimulatedFullDisk()
+{
+    gFreeBytes = -1;
+}
+
 WriteResult writeFileSafely(const QString& path, const QByteArray& bytes)
 {
     WriteResult result;
@@ -14,10 +56,11 @@ WriteResult writeFileSafely(const QString& path, const QByteArray& bytes)
         result.error = file.errorString();
         return result;
     }
-    if (file.write(bytes) != bytes.size()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
+    for (qint64 at = 0; at < bytes.size(); at += kChunk) {
+        if (!writeChunk(file, bytes.constData() + at, std::min(kChunk, bytes.size() - at), result.error)) {
+            file.cancelWriting();
+            return result;
+        }
     }
     if (!file.commit()) {
         result.error = file.errorString();

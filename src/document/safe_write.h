@@ -13,7 +13,20 @@ struct WriteResult
     QString error; // why it failed, for the user
 };
 
+// Every step is checked (open, each write and flush, commit); the temporary file is removed
+// when any of them fails.
 WriteResult writeFileSafely(const QString& path, const QByteArray& bytes);
+
+// While one exists, every file write of the editor fails once `freeBytes` more bytes have been
+// written, as on a full disk. For tests of the failure paths.
+class SimulatedFullDisk
+{
+public:
+    explicit SimulatedFullDisk(qint64 freeBytes);
+    ~SimulatedFullDisk();
+    SimulatedFullDisk(const SimulatedFullDisk&) = delete;
+    SimulatedFullDisk& operator=(const SimulatedFullDisk&) = delete;
+};
 
 // Lines as Windows-1252 text, each ended by CR LF.
 QByteArray crlfText(const QStringList& lines);

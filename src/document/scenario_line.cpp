@@ -6,6 +6,10 @@ ScenarioLine::ScenarioLine(const QString& line) : raw(line), cleaned(line)
 {
     ClearComments(cleaned);
     trimmed = trimBlanks(cleaned);
+    while (!trimmed.isEmpty() && trimmed.back().unicode() < 32) {
+        trimmed.chop(1);
+        trimmed = trimTrailingBlanks(trimmed);
+    }
 }
 
 bool ScenarioLine::isBlockLine() const

@@ -12,7 +12,10 @@ struct ScenarioLine
 
     const QString& raw; // as read, indentation and comment included
     QString cleaned;    // after ClearComments
-    QString trimmed;    // cleaned without leading and trailing blanks
+    // cleaned without leading and trailing blanks, and without the control characters that a
+    // trailing blank hid from ClearComments ('Tugboat:Hauler<TAB> ' gives 'Tugboat:Hauler'): a
+    // value that ends in a control character would lose it when written and read again.
+    QString trimmed;
 
     // Keyword tests on the trimmed line, without regard to case.
     bool is(QStringView keyword) const { return trimmed.compare(keyword, Qt::CaseInsensitive) == 0; }
@@ -25,6 +28,22 @@ struct ScenarioLine
 
     // The opening line of a section of the file ('BEGIN_SHIPS', 'BEGIN_MFD Left'), not indented.
     bool opensSection() const;
+};
+
+// What a statement line was to the station or ship step of the reader.
+struct StatementRead
+{
+    enum Kind {
+        Read,      // a recognised statement, stored in the row
+        Other,     // no statement of the editor: kept as an extra line of the block
+        Malformed, // a recognised keyword whose value lacks a needed blank, ":" or value
+    };
+    Kind kind = Other;
+    QString need; // for Malformed: what the statement needs ("needs body:station:dock")
+
+    static StatementRead read() { return {Read, {}}; }
+    static StatementRead other() { return {Other, {}}; }
+    static StatementRead malformed(const QString& need) { return {Malformed, need}; }
 };
 
 // The last n characters of a text; std::nullopt when n is negative (the statement is too short

@@ -28,6 +28,7 @@ struct StationRow
     QDate EpochDate; // null while the cell holds nothing
     QString EpochHour;
     QString EpochMinute;
+    QString ExtraLines; // lines of the block the editor does not read, verbatim, joined by CR LF
 };
 
 struct ShipRow

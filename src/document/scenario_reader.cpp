@@ -164,16 +164,34 @@ BlockCount countBlocks(const ScenarioText& file, Section section)
     return result;
 }
 
+// How the reading of a section went.
+struct SectionRead
+{
+    bool closed = false;     // its closing line was reached
+    qsizetype malformed = 0; // malformed statements met (each logged with its line)
+};
+
+void appendExtraLine(QString& extraLines, const QString& line)
+{
+    if (!extraLines.isEmpty())
+        extraLines += QStringLiteral("\r\n");
+    extraLines += line;
+}
+
 // Reads the block lines of the first section of the kind into `table`, which has count + 1
 // rows. Row r is named by its block line; END closes it and blanks the next row. An END that
 // closes a block without block line only blanks its row again, so that entry i of the name
-// list always names row i. Returns false when the section breaks off: a malformed statement,
-// the next section or the end of the file before its closing line (the blocks of the next
-// section are not read as blocks of this one), or more blocks than rows.
+// list always names row i. Lines of a block that hold no statement of the editor, malformed
+// statements included, are kept verbatim in the row's extra lines; each malformed one is logged
+// with its line number. The section breaks off (closed false) at the next section or the end of
+// the file before its closing line (the blocks of the next section are not read as blocks of
+// this one), or with more blocks than rows.
 template <typename Table, typename ReadBlockLine, typename ReadStatement>
-bool readBlocks(const ScenarioText& file, Section section, Table& table, QStringList& names,
-                void (Table::*blank)(qsizetype), ReadBlockLine readBlockLine, ReadStatement readStatement)
+SectionRead readBlocks(const QString& path, const ScenarioText& file, Section section, Table& table,
+                       QStringList& names, void (Table::*blank)(qsizetype), ReadBlockLine readBlockLine,
+                       ReadStatement readStatement, ScanLog& log)
 {
+    SectionRead result;
     qsizetype i = file.bodyStart;
     while (i < file.lines.size() && !ScenarioLine(file.lines[i]).is(section.begin))
         ++i;
@@ -183,52 +201,62 @@ bool readBlocks(const ScenarioText& file, Section section, Table& table, QString
         const ScenarioLine line(file.lines[i]);
         if (line.is(u"END")) {
             if (named && r + 1 >= table.rowCount())
-                return false;
+                return result;
             if (named)
                 ++r;
             named = false;
             (table.*blank)(r);
         } else if (line.is(section.end)) {
-            return true;
+            result.closed = true;
+            return result;
         } else if (line.opensSection()) {
-            return false;
+            return result;
         } else if (!named && line.isBlockLine()) {
             readBlockLine(line, table[r]);
             names.append(table[r].Name);
             named = true;
-        } else if (!readStatement(line, table[r], named)) {
-            return false;
+        } else {
+            const StatementRead read = readStatement(line, table[r]);
+            if (read.kind == StatementRead::Malformed) {
+                ++result.malformed;
+                log.addEntry(QStringLiteral("Line %1 of %2: '%3' %4; %5. ")
+                                 .arg(i + 1)
+                                 .arg(path, line.trimmed, read.need,
+                                      named ? QStringLiteral("the line is kept as it stands")
+                                            : QStringLiteral("the line stands outside any block and is left out")));
+            }
+            if (read.kind != StatementRead::Read && named)
+                appendExtraLine(table[r].ExtraLines, line.raw);
         }
     }
-    return false;
+    return result;
 }
 
-bool readStations(const ScenarioText& file, qsizetype count, Scenario& doc)
+SectionRead readStations(const QString& path, const ScenarioText& file, qsizetype count, Scenario& doc)
 {
     doc.stations.StationTableRedim(count);
     doc.stations.StationTableBlanking(0);
-    return readBlocks(file, kStations, doc.stations, doc.stationNames, &StationTable::StationTableBlanking,
-                      readStationBlockLine, [&](const ScenarioLine& line, StationRow& row, bool) {
+    return readBlocks(path, file, kStations, doc.stations, doc.stationNames, &StationTable::StationTableBlanking,
+                      readStationBlockLine,
+                      [&](const ScenarioLine& line, StationRow& row) {
                           return readStationStatement(line, row, doc.julianDate);
-                      });
+                      },
+                      doc.scanLog);
 }
 
-// Ship lines that are no statement of the editor are kept as they stand, indentation and
-// comment included, and written back unchanged.
-bool readShips(const ScenarioText& file, qsizetype count, Scenario& doc)
+SectionRead readShips(const QString& path, const ScenarioText& file, qsizetype count, Scenario& doc)
 {
     doc.ships.ShipTableRedim(count);
     doc.ships.ShipTableBlanking(0);
-    return readBlocks(file, kShips, doc.ships, doc.shipNames, &ShipTable::ShipTableBlanking,
-                      readShipBlockLine, [](const ScenarioLine& line, ShipRow& row, bool named) {
-                          const ShipStatement read = readShipStatement(line, row);
-                          if (read == ShipStatement::Other && named) {
-                              if (!row.ExtraLines.isEmpty())
-                                  row.ExtraLines += QStringLiteral("\r\n");
-                              row.ExtraLines += line.raw;
-                          }
-                          return read != ShipStatement::Malformed;
-                      });
+    return readBlocks(path, file, kShips, doc.ships, doc.shipNames, &ShipTable::ShipTableBlanking,
+                      readShipBlockLine, readShipStatement, doc.scanLog);
+}
+
+// The step's own entry when its section broke off or held a malformed statement: the warning at
+// the end of the read and the error log rely on it.
+bool sectionFailed(const SectionRead& read)
+{
+    return !read.closed || read.malformed > 0;
 }
 
 } // namespace
@@ -250,8 +278,7 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
     readDescription(path, file, doc);
     host.descriptionRead(doc);
 
-    // Each step below ends at its first failure with one entry naming the file; what it read
-    // until then stays.
+    // Each step below adds one entry naming the file when it failed; what it read stays.
     auto failed = [&] { doc.scanLog.addRawFailure(path); };
     BlockCount stations;
     BlockCount ships;
@@ -272,7 +299,7 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
     // empty. Likewise for ships.
     if (stations.count == 0)
         doc.stations.StationTableRedim(0);
-    else if (!readStations(*file, stations.count, doc))
+    else if (sectionFailed(readStations(path, *file, stations.count, doc)))
         failed();
     doc.stationIndex = 0;
     host.stationsRead(doc);
@@ -280,7 +307,7 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
     doc.shipNames.clear();
     if (ships.count == 0)
         doc.ships.ShipTableRedim(0);
-    else if (!readShips(*file, ships.count, doc))
+    else if (sectionFailed(readShips(path, *file, ships.count, doc)))
         failed();
     doc.shipIndex = 0;
     host.shipsRead(doc);

@@ -43,16 +43,31 @@ QString convertedValue(const QString& keyword, const QString& cell)
     return QStringLiteral("  ") + keyword + u' ' + convertedNumber(numericValue(trimBlanks(cell)));
 }
 
+// The lines of a block the editor does not read, written back as they were read.
+void addExtraLines(QStringList& out, const QString& extraLines)
+{
+    if (!extraLines.isEmpty())
+        out << extraLines.split(QStringLiteral("\r\n"));
+}
+
+// An environment or focus value: the reader splits these statements at commas outside double
+// quotes, so a value holding a comma is quoted ('Ship "Tug,boat"'), or it would come back cut.
+QString statementValue(const QString& value)
+{
+    const QString trimmed = trimBlanks(value);
+    return trimmed.contains(u',') ? u'"' + trimmed + u'"' : trimmed;
+}
+
 void addHeader(QStringList& out, const Scenario& doc)
 {
-    const QString focus = trimBlanks(doc.shipFocus);
+    const QString focus = statementValue(doc.shipFocus);
     out << QStringLiteral("BEGIN_DESC");
     // Each description line ends with a line end; a description read from a file already ends
     // with one, which must not become an extra empty line at every save.
     out << splitLines(doc.description);
     out << QStringLiteral("END_DESC") << QString();
     out << QStringLiteral("BEGIN_ENVIRONMENT")
-        << QStringLiteral("  System ") + trimBlanks(doc.planetarySystem)
+        << QStringLiteral("  System ") + statementValue(doc.planetarySystem)
         << QStringLiteral("  Date MJD ") + numberText(mjdOf(doc.startDate, doc.startHour, doc.startMinute))
         << QStringLiteral("END_ENVIRONMENT") << QString();
     out << QStringLiteral("BEGIN_FOCUS") << QStringLiteral("  Ship ") + focus << QStringLiteral("END_FOCUS")
@@ -85,6 +100,7 @@ void addStation(QStringList& out, const StationRow& row)
     addStatement(out, QStringLiteral("AROT"), {row.AngleX, row.AngleY, row.AngleZ});
     if (!row.UseClassRotation)
         addStatement(out, QStringLiteral("ZROT_FREQUENCY"), {row.RotationFrequency});
+    addExtraLines(out, row.ExtraLines);
     out << QStringLiteral("END");
 }
 
@@ -116,8 +132,7 @@ void addShip(QStringList& out, const ShipRow& row)
         out << statusLine + u':' + trimBlanks(row.DockStation) + u':' + trimBlanks(row.DockPort)
             << convertedValue(QStringLiteral("FUEL"), row.Fuel);
     }
-    if (!row.ExtraLines.isEmpty())
-        out << row.ExtraLines.split(QStringLiteral("\r\n"));
+    addExtraLines(out, row.ExtraLines);
     out << QStringLiteral("END");
 }
 

@@ -6,39 +6,47 @@
 
 namespace {
 
-// 'STATUS Docked Earth:Gateway:2', 'STATUS Landed Earth', 'STATUS Orbiting Mars'.
-bool readStatus(const QString& value, ShipRow& row)
+// 'STATUS Docked Earth:Gateway:2', 'STATUS Landed Earth', 'STATUS Orbiting Mars'. The parts are
+// taken one after the other, as the format reads them, and each stays stored when a later one
+// is missing: 'STATUS Docked Earth:Gateway' keeps the status word and the body.
+StatementRead readStatus(const QString& value, ShipRow& row)
 {
     const auto status = splitAtFirst(trimBlanks(value), u' ');
     if (!status)
-        return false;
+        return StatementRead::malformed(QStringLiteral("needs a status word, a blank and a body"));
     row.Status = status->first;
     const QString word = status->first.toUpper();
     if (word == u"LANDED" || word == u"ORBITING") {
         row.Planet = status->second;
     } else if (word == u"DOCKED") {
         const auto planet = splitAtFirst(trimBlanks(status->second), u':');
-        const auto station = planet ? splitAtFirst(planet->second, u':') : std::nullopt;
-        if (!station)
-            return false;
+        if (!planet)
+            return StatementRead::malformed(QStringLiteral("needs body:station:dock"));
         row.Planet = planet->first;
+        const auto station = splitAtFirst(planet->second, u':');
+        if (!station)
+            return StatementRead::malformed(QStringLiteral("needs body:station:dock"));
         row.DockStation = station->first;
         row.DockPort = station->second;
     }
-    return true;
+    return StatementRead::read();
 }
 
-// 'RPOS 1 2 3': each value ends at a blank, so 'RPOS 1  2 3' gives '1', '' and '2 3'.
-bool readTriple(const QString& value, QString& x, QString& y, QString& z)
+// 'RPOS 1 2 3': each value ends at a blank, so 'RPOS 1  2 3' gives '1', '' and '2 3'. The values
+// before a missing blank stay stored.
+StatementRead readTriple(const QString& value, QString& x, QString& y, QString& z)
 {
+    const StatementRead malformed = StatementRead::malformed(QStringLiteral("needs three values"));
     const auto first = splitAtFirst(trimBlanks(value), u' ');
-    const auto rest = first ? splitAtFirst(first->second, u' ') : std::nullopt;
-    if (!rest)
-        return false;
+    if (!first)
+        return malformed;
     x = first->first;
+    const auto rest = splitAtFirst(first->second, u' ');
+    if (!rest)
+        return malformed;
     y = rest->first;
     z = rest->second;
-    return true;
+    return StatementRead::read();
 }
 
 } // namespace
@@ -54,66 +62,68 @@ void readShipBlockLine(const ScenarioLine& line, ShipRow& row)
     }
 }
 
-ShipStatement readShipStatement(const ScenarioLine& line, ShipRow& row)
+StatementRead readShipStatement(const ScenarioLine& line, ShipRow& row)
 {
     const QString& t = line.trimmed;
     const qsizetype length = t.size();
     // Each statement's value is the text behind its keyword and one blank.
     auto value = [&](qsizetype keywordLength) { return lastChars(t, length - keywordLength - 1); };
-    auto result = [](bool ok) { return ok ? ShipStatement::Read : ShipStatement::Malformed; };
+    const StatementRead noValue = StatementRead::malformed(QStringLiteral("needs a value"));
 
     if (line.startsWith(u"STATUS")) {
         const auto v = value(6);
-        return result(v && readStatus(*v, row));
+        return v ? readStatus(*v, row) : StatementRead::malformed(QStringLiteral("needs a status word and a body"));
     }
     if (line.startsWith(u"BASE")) {
         const auto v = value(4);
         const auto parts = v ? splitAtFirst(trimBlanks(*v), u':') : std::nullopt;
-        if (parts) {
-            row.Base = parts->first;
-            row.Pad = parts->second;
-        }
-        return result(parts.has_value());
+        if (!parts)
+            return StatementRead::malformed(QStringLiteral("needs base:pad"));
+        row.Base = parts->first;
+        row.Pad = parts->second;
+        return StatementRead::read();
     }
     if (line.startsWith(u"HEADING")) {
         // 'HEADING' without a value leaves the heading empty rather than ending the ship section.
         const auto parts = splitAtFirst(t, u' ');
         row.Heading = parts ? parts->second : QString();
-        return ShipStatement::Read;
+        return StatementRead::read();
     }
-    if (line.startsWith(u"RPOS")) {
-        const auto v = value(4);
-        return result(v && readTriple(*v, row.RposX, row.RposY, row.RposZ));
-    }
-    if (line.startsWith(u"RVEL")) {
-        const auto v = value(4);
-        return result(v && readTriple(*v, row.RvelX, row.RvelY, row.RvelZ));
-    }
-    if (line.startsWith(u"AROT")) {
-        const auto v = value(4);
-        return result(v && readTriple(*v, row.ArotX, row.ArotY, row.ArotZ));
+    const std::array<std::pair<QStringView, std::array<QString*, 3>>, 3> triples{
+        {{u"RPOS", {&row.RposX, &row.RposY, &row.RposZ}},
+         {u"RVEL", {&row.RvelX, &row.RvelY, &row.RvelZ}},
+         {u"AROT", {&row.ArotX, &row.ArotY, &row.ArotZ}}}};
+    for (const auto& [keyword, cells] : triples) {
+        if (line.startsWith(keyword)) {
+            const auto v = value(4);
+            return v ? readTriple(*v, *cells[0], *cells[1], *cells[2])
+                     : StatementRead::malformed(QStringLiteral("needs three values"));
+        }
     }
     if (line.startsWith(u"VROT")) {
         const auto v = value(4);
-        if (v)
-            row.Vrot = *v;
-        return result(v.has_value());
+        if (!v)
+            return noValue;
+        row.Vrot = *v;
+        return StatementRead::read();
     }
     if (line.startsWith(u"FUEL")) {
         const auto v = value(4);
-        if (v)
-            row.Fuel = numericValue(*v) == 0.0 ? QStringLiteral("0") : trimBlanks(*v);
-        return result(v.has_value());
+        if (!v)
+            return noValue;
+        row.Fuel = numericValue(*v) == 0.0 ? QStringLiteral("0") : trimBlanks(*v);
+        return StatementRead::read();
     }
     const std::array<std::pair<QStringView, QString*>, 2> engines{
         {{u"ENGINE_MAIN", &row.MainEngine}, {u"ENGINE_HOVR", &row.HoverEngine}}};
     for (const auto& [keyword, cell] : engines) {
         if (line.startsWith(keyword)) {
             const auto v = value(keyword.size());
-            if (v)
-                *cell = trimBlanks(*v);
-            return result(v.has_value());
+            if (!v)
+                return noValue;
+            *cell = trimBlanks(*v);
+            return StatementRead::read();
         }
     }
-    return ShipStatement::Other;
+    return StatementRead::other();
 }

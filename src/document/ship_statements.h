@@ -14,10 +14,6 @@
 // empty (the ship editor then asks for a class where the status needs one).
 void readShipBlockLine(const ScenarioLine& line, ShipRow& row);
 
-enum class ShipStatement {
-    Read,      // a recognised statement, stored in the row
-    Other,     // no statement of the ship editor: an extra line
-    Malformed, // a needed blank or ":" is missing, or the statement is too short for its value
-};
-
-ShipStatement readShipStatement(const ScenarioLine& line, ShipRow& row);
+// Applies a statement line to the row. A malformed statement stores the parts that come before
+// what is missing.
+StatementRead readShipStatement(const ScenarioLine& line, ShipRow& row);

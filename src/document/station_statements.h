@@ -16,6 +16,6 @@
 void readStationBlockLine(const ScenarioLine& line, StationRow& row);
 
 // Applies a statement line to the row; `julianDate` takes each epoch read (day number).
-// Lines that hold no station statement are ignored. False for a malformed statement, one too
-// short for its value ('REF' alone) or a frequency without its blank.
-bool readStationStatement(const ScenarioLine& line, StationRow& row, double& julianDate);
+// Malformed: a statement too short for its value ('REF' alone), a frequency without its
+// blank, ELEMENTS with fewer than six values or AROT with fewer than three (which store nothing).
+StatementRead readStationStatement(const ScenarioLine& line, StationRow& row, double& julianDate);

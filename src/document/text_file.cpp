@@ -1,9 +1,9 @@
 #include "text_file.h"
 
 #include "file_paths.h"
+#include "regular_file.h"
 #include "text_codec.h"
 
-#include <QFile>
 
 QStringList splitLines(const QString& text)
 {
@@ -27,13 +27,10 @@ QStringList splitLines(const QString& text)
 
 std::optional<QStringList> readTextLines(const QString& path)
 {
-    QFile file(resolvePath(path));
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = readRegularFile(resolvePath(path));
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return splitLines(decodeWindows1252(bytes));
+    return splitLines(decodeWindows1252(*bytes));
 }
 
 QStringList splitFields(const QString& line)

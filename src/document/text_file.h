@@ -10,7 +10,8 @@
 // still a line, and a line end at the very end of the file adds no empty line.
 QStringList splitLines(const QString& text);
 
-// Reads a text file (Windows-1252) into lines; std::nullopt when it cannot be opened or read.
+// Reads a text file (Windows-1252) into lines; std::nullopt when it is no regular file (a FIFO,
+// a device, a folder), cannot be opened or read, or is too large (see regular_file.h).
 // The path may use either separator and any letter case (see file_paths.h).
 std::optional<QStringList> readTextLines(const QString& path);
 

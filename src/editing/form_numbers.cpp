@@ -3,6 +3,8 @@
 #include "document/number_text.h"
 #include "document/text_primitives.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
 
@@ -13,7 +15,14 @@ bool isCorrectAngle(const QString& text)
 
 QString shownNumber(const QString& cell)
 {
-    return numberText(numericValue(cell));
+    return plainNumberText(numericValue(cell));
+}
+
+QString shownCellText(const QString& cell)
+{
+    static const QRegularExpression exponentNumber(
+        QStringLiteral("^-?(\\d+\\.?\\d*|\\.\\d+)[eE][+-]?\\d+$"));
+    return exponentNumber.match(trimBlanks(cell)).hasMatch() ? shownNumber(cell) : cell;
 }
 
 int sliderPosition(double fraction, int minimum, int maximum)

@@ -7,9 +7,13 @@
 // An angle box is correct when it holds a plain decimal number strictly between -360 and 360.
 bool isCorrectAngle(const QString& text);
 
-// A table cell as a number box shows it: the cell's leading number in the general decimal form
-// ("6.7E6 " shows as "6700000").
+// A table cell as a number box shows it: the cell's leading number in plain decimal ("6.7E6 "
+// shows as "6700000", "1E-07" as "0.0000001"), which the editor's own number test accepts.
 QString shownNumber(const QString& cell);
+
+// A cell that a box shows as it stands, unless it is a number written with an exponent, which is
+// shown in plain decimal: "6.7E6 " shows as "6700000", "Toto" and "12 " as they are.
+QString shownCellText(const QString& cell);
 
 // The whole slider position for a fraction: the percentage rounded to the nearest whole number,
 // halves to even, kept within the slider's range.

@@ -204,7 +204,7 @@ void ShipParameterDisplay(Workspace& ws)
         form.landedPlanet = row.Planet;
         form.landedBase = row.Base;
         form.landedPad = row.Pad;
-        form.landedHeading = row.Heading;
+        form.landedHeading = shownCellText(row.Heading);
     } else if (isStatus(row.Status, kOrbiting)) {
         shipStatusClicked(ws, ShipStatusOption::Orbiting);
         showOrbitingValues(ws, row);

@@ -115,21 +115,21 @@ void StationParameterDisplay(Workspace& ws)
     // own text over it, so only this end state is ever seen.
     form.useClassRotation = row.UseClassRotation;
     form.rotationFrequencyEnabled = !row.UseClassRotation;
-    form.rotationFrequency = row.UseClassRotation ? kClassValue : row.RotationFrequency;
+    form.rotationFrequency = row.UseClassRotation ? kClassValue : shownCellText(row.RotationFrequency);
 
-    form.semiMajorAxis = row.SemiMajorAxis;
-    form.excentricity = row.Excentricity;
-    form.inclination = row.Inclination;
-    form.ascendingNodeLongitude = row.AscendingNodeLongitude;
-    form.periapsisLongitude = row.PeriapsisLongitude;
-    form.meanLongitude = row.MeanLongitude;
+    form.semiMajorAxis = shownCellText(row.SemiMajorAxis);
+    form.excentricity = shownCellText(row.Excentricity);
+    form.inclination = shownCellText(row.Inclination);
+    form.ascendingNodeLongitude = shownCellText(row.AscendingNodeLongitude);
+    form.periapsisLongitude = shownCellText(row.PeriapsisLongitude);
+    form.meanLongitude = shownCellText(row.MeanLongitude);
     form.epochDate = row.EpochDate;
     form.epochHour = listEntryOf(row.EpochHour, 24);
     form.epochMinute = listEntryOf(row.EpochMinute, 60);
 
-    form.angleX = row.AngleX;
-    form.angleY = row.AngleY;
-    form.angleZ = row.AngleZ;
+    form.angleX = shownCellText(row.AngleX);
+    form.angleY = shownCellText(row.AngleY);
+    form.angleZ = shownCellText(row.AngleZ);
 }
 
 void selectStation(Workspace& ws, int index)
@@ -252,11 +252,16 @@ void addStation(Workspace& ws)
 void deleteStation(Workspace& ws, UserDialogs& dialogs)
 {
     Scenario& doc = ws.doc;
+    // The name typed in the box, and the name the station is stored under: typing another name
+    // before deleting must not leave ships docked at a station that no longer exists.
     const QString& shown = ws.stationForm.name;
+    const bool inUse = ws.doc.stationIndex >= 0 && ws.doc.stationIndex < doc.stationNames.size() &&
+                       doc.stationIndex < doc.stations.rowCount();
+    const QString stored = inUse ? doc.stations[doc.stationIndex].Name : QString();
     const qsizetype ships = std::min(doc.shipNames.size(), doc.ships.rowCount());
     for (qsizetype k = 0; k < ships; ++k) {
         const QString& dockStation = doc.ships[k].DockStation;
-        if (!dockStation.isEmpty() && dockStation == shown) {
+        if (!dockStation.isEmpty() && (dockStation == shown || dockStation == stored)) {
             dialogs.inform({QStringLiteral("Forbidden action"),
                             QStringLiteral("You may not withdraw a station with a docked ship !"),
                             MessageButtons::Ok, MessageIcon::Exclamation});

@@ -1,6 +1,7 @@
 #include "delete_file_dialog.h"
 
 #include "app_icon.h"
+#include "description_text.h"
 #include "document/file_paths.h"
 #include "document/folder_description.h"
 #include "file_list.h"
@@ -36,11 +37,6 @@ QLabel* caption(const QString& name, const QString& text, QWidget* parent)
 }
 
 // Descriptions are kept with CR LF line ends; the text boxes want plain line feeds.
-QString shownText(QString description)
-{
-    return description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 } // namespace
 
 bool isProtectedScenarioFile(const QString& name)
@@ -128,13 +124,15 @@ void DeleteFile::folderChanged()
     }
     files_->setFolder(folders_->path());
     folderDescription_->setPlainText(
-        shownText(readDescriptionBlock(joinPath(folders_->path(), kFolderDescriptionFile))));
+        previewForDisplay(readDescriptionPreview(joinPath(folders_->path(), kFolderDescriptionFile))));
 }
 
 void DeleteFile::showFileDescription(const QString& name)
 {
-    fileDescription_->setPlainText(
-        name.isEmpty() ? QString() : shownText(readDescriptionBlock(joinPath(files_->folder(), name))));
+    const QString path = joinPath(files_->folder(), name);
+    // A link that leads out of the scenario tree is not read, not even for its preview.
+    const bool readable = !name.isEmpty() && isWithinTree(resolvePath(path), root_);
+    fileDescription_->setPlainText(readable ? previewForDisplay(readDescriptionPreview(path)) : QString());
 }
 
 void DeleteFile::deleteSelected(MessageButtons confirmation)

@@ -1,6 +1,7 @@
 #include "file_list.h"
 
 #include "document/file_paths.h"
+#include "document/regular_file.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -108,5 +109,8 @@ QStringList matchingFileNames(const QString& folder, const QString& pattern)
     dir.setNameFilters(pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts));
     dir.setFilter(QDir::Files);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    return dir.entryList();
+    // Only what the editor can read is offered: a link to a device passes QDir's filter.
+    QStringList names = dir.entryList();
+    names.removeIf([&](const QString& name) { return !isRegularFile(dir.filePath(name)); });
+    return names;
 }

@@ -151,17 +151,36 @@ void FolderList::openItem(QListWidgetItem* item)
     setPath(folder);
 }
 
-QString confinedFolder(const QString& path, const QString& root)
+namespace {
+
+bool isBelowFolder(const QString& path, const QString& top)
 {
-    const QString folder = cleanFolder(path);
-    const QString top = cleanFolder(root);
-    if (sameFolder(folder, top))
-        return folder;
     const QString prefix = top.endsWith(QLatin1Char('/')) ? top : top + QLatin1Char('/');
 #ifdef Q_OS_WIN
     const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
 #else
     const Qt::CaseSensitivity cs = Qt::CaseSensitive;
 #endif
-    return folder.startsWith(prefix, cs) ? folder : top;
+    return sameFolder(path, top) || path.startsWith(prefix, cs);
+}
+
+} // namespace
+
+bool isWithinTree(const QString& path, const QString& root)
+{
+    // Links are resolved before comparing: a link inside the tree that points out of it must not
+    // lead the dialogs there, however its own path reads.
+    const QString real = QFileInfo(path).canonicalFilePath();
+    const QString realRoot = QFileInfo(cleanFolder(root)).canonicalFilePath();
+    return !real.isEmpty() && !realRoot.isEmpty() && isBelowFolder(cleanFolder(path), cleanFolder(root)) &&
+           isBelowFolder(real, realRoot);
+}
+
+QString confinedFolder(const QString& path, const QString& root)
+{
+    const QString folder = cleanFolder(path);
+    const QString top = cleanFolder(root);
+    if (sameFolder(folder, top))
+        return folder;
+    return isWithinTree(folder, top) ? folder : top;
 }

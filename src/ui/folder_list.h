@@ -45,4 +45,10 @@ private:
 
 // The folder a dialog may show when `path` is asked for: `path` itself when it is `root` or a
 // folder below it, otherwise `root`. Both may end with a separator or not.
+// Links are followed: a folder that leads out of the tree, through a link anywhere on its way,
+// counts as outside.
 QString confinedFolder(const QString& path, const QString& root);
+
+// Whether the file or folder `path` exists and lies in `root` or below it, with every link on
+// its way resolved.
+bool isWithinTree(const QString& path, const QString& root);

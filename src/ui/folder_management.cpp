@@ -1,8 +1,10 @@
 #include "folder_management.h"
 
 #include "app_icon.h"
+#include "description_text.h"
 #include "document/file_paths.h"
 #include "document/folder_description.h"
+#include "document/regular_file.h"
 #include "folder_list.h"
 #include "folder_name_rules.h"
 #include "message_service.h"
@@ -119,10 +121,14 @@ void FolderManagement::folderChanged()
         return;
     }
     description_->clear();
+    descriptionCut_ = false;
     if (isWithinScenarioTree(folders_->path(), root_)) {
-        QString text = readDescriptionBlock(joinPath(folders_->path(), kFolderDescriptionFile));
-        description_->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        const DescriptionPreview preview =
+            readDescriptionPreview(joinPath(folders_->path(), kFolderDescriptionFile));
+        descriptionCut_ = preview.cut;
+        description_->setPlainText(previewForDisplay(preview));
     }
+    description_->setReadOnly(descriptionCut_);
 }
 
 void FolderManagement::insertFolder()
@@ -171,14 +177,27 @@ void FolderManagement::deleteFolder()
         return;
 
     // The description goes first, since a folder that still holds it cannot be removed; when
-    // the folder turns out to hold more, the description is written back from the window.
-    QFile::remove(resolvePath(joinPath(folder, kFolderDescriptionFile)));
+    // the folder turns out to hold more, the description is written back from the window, or
+    // byte for byte as it was when the window shows it cut.
+    const QString descriptionPath = resolvePath(joinPath(folder, kFolderDescriptionFile));
+    const auto original = descriptionCut_ ? readRegularFile(descriptionPath) : std::nullopt;
+    if (descriptionCut_ && !original) {
+        stop(kAborted, QStringLiteral("The description of this folder could not be read; nothing was deleted."));
+        return;
+    }
+    QFile::remove(descriptionPath);
     if (QDir().rmdir(folder)) {
         folders_->refresh(); // opens the parent folder, whose description is then shown
         return;
     }
     folders_->refresh();
-    writeDescription();
+    if (original) {
+        const WriteResult result = writeFileSafely(descriptionPath, *original);
+        if (!result.ok)
+            MessageService::instance().inform(writeFailureMessage(result));
+    } else {
+        writeDescription();
+    }
     stop(QStringLiteral("You may only delete an empty folder !"),
          QStringLiteral("This folder contains files. Operation aborted"));
     folders_->refresh();
@@ -186,8 +205,14 @@ void FolderManagement::deleteFolder()
 
 void FolderManagement::saveDescription()
 {
-    if (isWithinScenarioTree(folders_->path(), root_))
-        writeDescription();
+    if (!isWithinScenarioTree(folders_->path(), root_))
+        return;
+    if (descriptionCut_) {
+        stop(kAborted, QStringLiteral("This description is too long to be edited here and is shown cut; "
+                                      "saving it would lose its end. Nothing was written."));
+        return;
+    }
+    writeDescription();
 }
 
 void FolderManagement::writeDescription()

@@ -27,4 +27,7 @@ private:
     QString root_;
     FolderList* folders_;
     QPlainTextEdit* description_;
+    // The open folder's description is longer than a preview and is shown cut: the window then
+    // never writes its text over the file, which would lose the rest.
+    bool descriptionCut_ = false;
 };

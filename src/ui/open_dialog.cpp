@@ -5,6 +5,8 @@
 #include "document/folder_description.h"
 #include "file_list.h"
 #include "folder_list.h"
+#include "message_service.h"
+#include "scenario_tree_bounds.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -112,14 +114,18 @@ void LoadFile::folderChanged()
     }
     browsed_ = withTrailingSeparator(folders_->path());
     folderDescription_->setPlainText(
-        descriptionForDisplay(readDescriptionBlock(browsed_ + kFolderDescriptionFile)));
+        previewForDisplay(readDescriptionPreview(browsed_ + kFolderDescriptionFile)));
     files_->setFolder(folders_->path());
 }
 
 void LoadFile::fileClicked(const QString& name)
 {
-    preview_ = readDescriptionBlock(browsed_ + name);
-    fileDescription_->setPlainText(descriptionForDisplay(preview_));
+    // A link that leads out of the scenario tree is not read, not even for its preview.
+    const DescriptionPreview preview = isWithinTree(resolvePath(browsed_ + name), root_)
+                                           ? readDescriptionPreview(browsed_ + name)
+                                           : DescriptionPreview{};
+    preview_ = preview.text;
+    fileDescription_->setPlainText(previewForDisplay(preview));
 }
 
 void LoadFile::load()
@@ -127,6 +133,12 @@ void LoadFile::load()
     const QString name = files_->selectedName();
     if (name.isEmpty())
         return;
+    const QString path = resolvePath(browsed_ + name);
+    if (const QString problem = unreadableScenarioProblem(path, root_); !problem.isEmpty()) {
+        MessageService::instance().inform(
+            {QStringLiteral("Warning"), problem, MessageButtons::Ok, MessageIcon::Exclamation});
+        return;
+    }
     fileClicked(name);
     chosen_ = name;
     accept();

@@ -7,6 +7,7 @@
 #include "document/text_primitives.h"
 #include "file_list.h"
 #include "folder_list.h"
+#include "scenario_tree_bounds.h"
 #include "write_failure.h"
 
 #include <QFileInfo>
@@ -104,16 +105,17 @@ void SaveAs::folderChanged()
         folders_->setPath(shown);
     }
     files_->setFolder(folders_->path());
-    folderDescription_->setPlainText(descriptionForDisplay(
-        readDescriptionBlock(withTrailingSeparator(folders_->path()) + kFolderDescriptionFile)));
+    folderDescription_->setPlainText(previewForDisplay(
+        readDescriptionPreview(withTrailingSeparator(folders_->path()) + kFolderDescriptionFile)));
 }
 
 void SaveAs::save(MessageButtons overwriteQuestion)
 {
     const QString name = normalisedScenarioName(name_->text());
     // A name is one file of the shown folder: the folder is chosen in the folder list.
+    // ':' would name a drive on Windows ("C:x.scn").
     if (name == QStringLiteral(".scn") || name.contains(QLatin1Char('/')) ||
-        name.contains(QLatin1Char('\\'))) {
+        name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char(':'))) {
         dialogs_.inform(
             {QStringLiteral("Save the scenario file as ..."),
              QStringLiteral("Type the name of the scenario file, without a folder: the file is saved "
@@ -122,6 +124,12 @@ void SaveAs::save(MessageButtons overwriteQuestion)
         return;
     }
     const QString folder = withTrailingSeparator(folders_->path());
+    if (const QString problem = unwritableScenarioProblem(resolvePath(folder + name), root_);
+        !problem.isEmpty()) {
+        dialogs_.inform({QStringLiteral("Save the scenario file as ..."), problem, MessageButtons::Ok,
+                         MessageIcon::Exclamation});
+        return;
+    }
     const QFileInfo existing(resolvePath(folder + name));
     if (existing.isFile() && existing.fileName().compare(name, Qt::CaseInsensitive) == 0) {
         const bool overwrite = dialogs_.confirm({QStringLiteral("This file already exists."),

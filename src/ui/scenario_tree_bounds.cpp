@@ -30,3 +30,27 @@ bool isScenarioRoot(const QString& folder, const QString& root)
 {
     return rootExists(root) && !folder.isEmpty() && QFileInfo(cleaned(folder)) == QFileInfo(cleaned(root));
 }
+
+QString unreadableScenarioProblem(const QString& path, const QString& root)
+{
+    const QFileInfo info(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!info.exists())
+        return QStringLiteral("The file %1 does not exist (or is a link to nothing).").arg(shown);
+    if (!info.isFile())
+        return QStringLiteral("The file %1 is not a regular file (a folder, a FIFO or a device) and can not "
+                              "be opened.")
+            .arg(shown);
+    if (!isWithinTree(path, root))
+        return QStringLiteral("The file %1 is a link to %2, outside the scenario folder; it is not opened.")
+            .arg(shown, QDir::toNativeSeparators(info.canonicalFilePath()));
+    return QString();
+}
+
+QString unwritableScenarioProblem(const QString& path, const QString& root)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return QString();
+    return unreadableScenarioProblem(path, root);
+}

@@ -406,10 +406,10 @@ void ShipTab::shipActivated(int index)
 
 void ShipTab::statusClicked(ShipStatusOption option)
 {
-    // Clicking the selected option keeps it selected and changes nothing, as with any option
-    // button; the buttons are not exclusive only so that none may be selected.
-    if (ws_.shipForm.status != option)
-        shipStatusClicked(ws_, option);
+    // Clicking the selected option keeps it selected and runs its handler all the same: a click
+    // on Landed or Docked always sets the engine labels to "0", so a moved engine slider is not
+    // stored for a ship that can not use its engines.
+    shipStatusClicked(ws_, option);
     refresh();
 }
 

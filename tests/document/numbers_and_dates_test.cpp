@@ -38,6 +38,29 @@ TEST(NumberText, WritesConvertedNumbers)
     EXPECT_EQ(convertedNumber(0.0), u" 0"_s);
 }
 
+// What the forms show: never an exponent, so the editor's own number test accepts it.
+TEST(NumberText, PlainNumbersHaveNoExponent)
+{
+    struct Case
+    {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.0, "0"},           {1e-7, "0.0000001"},          {-1e-5, "-0.00001"},
+        {1.5e15, "1500000000000000"}, {1.0 / 3.0, "0.333333333333333"}, {123456789012345678.0, "123456789012346000"},
+        {6700000.0, "6700000"}, {-0.25, "-0.25"},             {51544.4375, "51544.4375"},
+    };
+    for (const auto& c : cases) {
+        const QString text = plainNumberText(c.value);
+        EXPECT_EQ(text, QString::fromLatin1(c.text)) << c.text;
+        EXPECT_TRUE(IsANumber(text)) << c.text;
+    }
+    for (const double value : {1e-300, -1.7976931348623157e308, 0.1, 12345.678901234567})
+        EXPECT_DOUBLE_EQ(numericValue(plainNumberText(value)), numericValue(numberText(value)))
+            << value;
+}
+
 TEST(Dates, DayZeroIsTheLastDayOf1899)
 {
     EXPECT_EQ(dayNumber(QDate(1899, 12, 30)), 0);

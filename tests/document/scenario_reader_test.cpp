@@ -1,6 +1,8 @@
 #include "document/dates.h"
 #include "document/safe_write.h"
+#include "document/scenario_line.h"
 #include "document/scenario_reader.h"
+#include "document/scenario_writer.h"
 #include "qt_print.h"
 #include "scenario_files.h"
 
@@ -183,7 +185,9 @@ Refinery:Outpost ; no REF line
 END)"_s),
                                                                       oneShip));
     const Scenario doc = readScenario(path);
-    EXPECT_FALSE(doc.scanLog.LogError) << doc.scanLog.LogMessage.toStdString();
+    EXPECT_EQ(doc.scanLog.LogMessage,
+              u"Line 33 of "_s + path + u": 'AROT 1 2' needs three values; the line is kept as it stands. "_s +
+                  failure(path));
     ASSERT_EQ(doc.stationNames, textLines(u"Gateway\nSelene\nLonely\nRefinery"_s));
     ASSERT_EQ(doc.stations.rowCount(), 5) << "one row per counted line and one spare";
 
@@ -205,6 +209,8 @@ END)"_s),
     EXPECT_EQ(selene.RotationFrequency, u"0.0125"_s);
     EXPECT_FALSE(selene.UseClassRotation);
     EXPECT_FALSE(selene.EpochDate.isValid());
+    EXPECT_EQ(selene.ExtraLines, u"  EXTRA 1"_s) << "a line the editor does not read is kept";
+    EXPECT_TRUE(gateway.ExtraLines.isEmpty());
 
     const StationRow& lonely = doc.stations[2];
     EXPECT_EQ(lonely.ClassName, u"Lonely"_s);
@@ -212,7 +218,9 @@ END)"_s),
 
     const StationRow& refinery = doc.stations[3];
     EXPECT_EQ(refinery.RefPlanet, QString()) << "a block line is no REF statement";
-    EXPECT_EQ((QStringList{refinery.AngleX, refinery.AngleY, refinery.AngleZ}), textLines(u"1 \n\n2"_s));
+    EXPECT_EQ((QStringList{refinery.AngleX, refinery.AngleY, refinery.AngleZ}), QStringList(3, QString()))
+        << "two angles can not say which axes they turn";
+    EXPECT_EQ(refinery.ExtraLines, u"  AROT 1 2"_s);
 
     EXPECT_TRUE(doc.stations[4].UseClassRotation) << "the spare row is blanked";
     EXPECT_DOUBLE_EQ(doc.julianDate, 51544.7 - kMjdOffset);
@@ -282,47 +290,78 @@ END)"_s)));
     EXPECT_EQ(wreck.Planet, u"Mars"_s);
 }
 
-// A section breaks off at its first malformed statement: the blocks before it stay, the
-// section's later blocks are lost, and one entry names the file. The other section is read.
-TEST(ReaderFailures, EndTheStepAndNameTheFile)
+// A malformed statement no longer ends its section: the line is kept as it stands in its block's
+// extra lines, what it held before the missing part is stored, every later block is read, and
+// the log names the line besides the step's own entry.
+TEST(ReaderFailures, MalformedStatementsAreKeptAndLogged)
 {
     struct Case
     {
         const char* name;
         QString stations;
         QString ships;
-        QStringList stationNames;
-        QStringList shipNames;
+        QString line; // the malformed line as it stands in the file
+        QString need;
     };
     const QString twoShips = u"A:Falcon\nEND\nB:Falcon\nEND"_s;
-    const QStringList a{u"A"_s};
-    const QStringList ab{u"A"_s, u"B"_s};
-    const QStringList gateway{u"Gateway"_s};
     const Case cases[] = {
-        {"docked-without-colons", {}, u"A:Falcon\n  STATUS Docked Earth\nEND\nB:Falcon\nEND"_s, {}, a},
-        {"docked-one-colon", {}, u"A:Falcon\nEND\nB:Falcon\n  STATUS Docked Earth:Gateway\nEND"_s, {}, ab},
-        {"status-without-body", {}, u"A:Falcon\n  STATUS Landed\nEND"_s, {}, a},
-        {"base-without-pad", {}, u"A:Falcon\n  BASE Kourou\nEND"_s, {}, a},
-        {"rpos-two-values", {}, u"A:Falcon\n  RPOS 1 2\nEND"_s, {}, a},
-        {"fuel-alone", {}, u"A:Falcon\n  FUEL\nEND"_s, {}, a},
-        {"ref-without-value", u"Gateway:Ringstation\n  REF \nEND\nSelene:Outpost\nEND"_s, twoShips, gateway,
-         ab},
-        {"arot-without-values",
-         u"Gateway:Ringstation\nEND\nSelene:Outpost\n  AROT   \nEND"_s,
-         twoShips,
-         {u"Gateway"_s, u"Selene"_s},
-         ab},
-        {"frequency-without-value", u"Gateway:Ringstation\n  ZROT_FREQ\nEND"_s, twoShips, gateway, ab},
+        {"docked-without-colons", {}, u"A:Falcon\n  STATUS Docked Earth\nEND\nB:Falcon\nEND"_s,
+         u"  STATUS Docked Earth"_s, u"needs body:station:dock"_s},
+        {"docked-one-colon", {}, u"A:Falcon\nEND\nB:Falcon\n  STATUS Docked Earth:Gateway ; old\nEND"_s,
+         u"  STATUS Docked Earth:Gateway ; old"_s, u"needs body:station:dock"_s},
+        {"status-without-body", {}, u"A:Falcon\n  STATUS Landed\nEND\nB:Falcon\nEND"_s, u"  STATUS Landed"_s,
+         u"needs a status word, a blank and a body"_s},
+        {"base-without-pad", {}, u"A:Falcon\n  BASE Kourou\nEND\nB:Falcon\nEND"_s, u"  BASE Kourou"_s,
+         u"needs base:pad"_s},
+        {"rpos-two-values", {}, u"A:Falcon\n  RPOS 1 2\nEND\nB:Falcon\nEND"_s, u"  RPOS 1 2"_s,
+         u"needs three values"_s},
+        {"fuel-alone", {}, u"A:Falcon\n  FUEL\nEND\nB:Falcon\nEND"_s, u"  FUEL"_s, u"needs a value"_s},
+        {"ref-without-value", u"Gateway:Ringstation\n  REF \nEND\nSelene:Outpost\nEND"_s, twoShips,
+         u"  REF "_s, u"needs a value"_s},
+        {"arot-without-values", u"Gateway:Ringstation\nEND\nSelene:Outpost\n  AROT   \nEND"_s, twoShips,
+         u"  AROT   "_s, u"needs three values"_s},
+        {"elements-five-values", u"Gateway:Ringstation\n  ELEMENTS 1 2 3 4 5\nEND\nSelene:Outpost\nEND"_s,
+         twoShips, u"  ELEMENTS 1 2 3 4 5"_s, u"needs six values"_s},
+        {"frequency-without-value", u"Gateway:Ringstation\n  ZROT_FREQ\nEND\nSelene:Outpost\nEND"_s, twoShips,
+         u"  ZROT_FREQ"_s, u"needs a value"_s},
     };
     for (const auto& c : cases) {
         ScenarioFiles files;
         const QStringList stations = c.stations.isEmpty() ? QStringList() : textLines(c.stations);
-        const QString path = files.write(u"broken.scn"_s, scenarioLines(stations, textLines(c.ships)));
+        const QStringList lines = scenarioLines(stations, textLines(c.ships));
+        const QString path = files.write(u"broken.scn"_s, lines);
         const Scenario doc = readScenario(path);
-        EXPECT_EQ(doc.scanLog.LogMessage, failure(path)) << c.name;
-        EXPECT_EQ(doc.stationNames, c.stationNames) << c.name;
-        EXPECT_EQ(doc.shipNames, c.shipNames) << c.name;
+        ScenarioLine statement(c.line);
+        EXPECT_EQ(doc.scanLog.LogMessage, u"Line %1 of %2: '%3' %4; the line is kept as it stands. "_s.arg(
+                                              lines.indexOf(c.line) + 1)
+                                                  .arg(path, statement.trimmed, c.need) +
+                                              failure(path))
+            << c.name;
+        EXPECT_EQ(doc.stationNames, stations.isEmpty() ? QStringList() : QStringList({u"Gateway"_s, u"Selene"_s}))
+            << c.name;
+        EXPECT_EQ(doc.shipNames, QStringList({u"A"_s, u"B"_s})) << c.name;
+        const QString kept = doc.stationNames.isEmpty()
+                                 ? doc.ships[0].ExtraLines + doc.ships[1].ExtraLines
+                                 : doc.stations[0].ExtraLines + doc.stations[1].ExtraLines;
+        EXPECT_EQ(kept, c.line) << c.name;
     }
+}
+
+// What a malformed status held before the missing part stays stored, in the file's order.
+TEST(ReaderFailures, MalformedStatusKeepsItsFirstParts)
+{
+    ScenarioFiles files;
+    const QString path = files.write(
+        u"partial.scn"_s,
+        scenarioLines({}, textLines(u"A:Falcon\n  STATUS Docked Earth:Alpha\nEND\nB:Falcon\n"
+                                    u"  STATUS Docked Mars\n  RPOS 5 6\nEND\nC:Falcon\n  STATUS Landed\nEND"_s)));
+    const Scenario doc = readScenario(path);
+    EXPECT_EQ((QStringList{doc.ships[0].Status, doc.ships[0].Planet, doc.ships[0].DockStation}),
+              (QStringList{u"Docked"_s, u"Earth"_s, QString()}));
+    EXPECT_EQ((QStringList{doc.ships[1].Status, doc.ships[1].Planet}), (QStringList{u"Docked"_s, QString()}));
+    EXPECT_EQ((QStringList{doc.ships[1].RposX, doc.ships[1].RposY, doc.ships[1].RposZ}),
+              (QStringList{u"5"_s, u"0"_s, u"0"_s}));
+    EXPECT_EQ(doc.ships[2].Status, QString()) << "no blank: not even the status word can be cut";
 }
 
 TEST(ReaderFailures, AMissingClosingLineEndsTheSectionAtTheNextOneOrAtTheEnd)
@@ -437,6 +476,28 @@ TEST(ReaderFailures, AFiftyMegabyteLineIsKept)
     EXPECT_FALSE(doc.scanLog.LogError);
     ASSERT_EQ(doc.shipNames, QStringList{u"Shuttle"_s});
     EXPECT_EQ(doc.ships[0].ExtraLines.size(), longLine.size());
+}
+
+// Sizes no author writes by hand, read to the end with every ship and line in place.
+TEST(ReaderFailures, AMillionLinesAndAHundredThousandShipsAreRead)
+{
+    ScenarioFiles files;
+    QStringList ships;
+    constexpr int kShips = 100000;
+    ships.reserve(kShips * 4);
+    for (int i = 0; i < kShips; ++i)
+        ships << u"Ship%1:Falcon"_s.arg(i) << u"  STATUS Orbiting Earth"_s << u"  RPOS 7000000 0 0"_s << u"END"_s;
+    const Scenario fleet = readScenario(files.write(u"fleet.scn"_s, scenarioLines({}, ships)));
+    EXPECT_FALSE(fleet.scanLog.LogError);
+    ASSERT_EQ(fleet.shipNames.size(), kShips);
+    EXPECT_EQ(fleet.ships[kShips - 1].Name, u"Ship%1"_s.arg(kShips - 1));
+    EXPECT_EQ(scenarioFileText(fleet).count("\r\nEND\r\n"), kShips);
+
+    const QStringList million(1000000, u"  ; nothing to see"_s);
+    const Scenario lines = readScenario(files.write(
+        u"lines.scn"_s, scenarioLines({}, QStringList{u"Shuttle:Falcon"_s} + million + QStringList{u"END"_s})));
+    ASSERT_EQ(lines.shipNames, QStringList{u"Shuttle"_s});
+    EXPECT_EQ(lines.ships[0].ExtraLines.count(u"\r\n"_s), million.size() - 1);
 }
 
 TEST(ReaderTables, AScenarioWithoutStationsOrShipsEmptiesTheLists)

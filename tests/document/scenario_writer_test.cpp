@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -417,6 +419,84 @@ TEST(WriterAndReader, DamagedFilesStayConsistent)
             EXPECT_EQ(scenarioFileText(again), once) << name.toStdString() << " without line " << drop;
         }
     }
+}
+
+// Inputs that used to change at every save: a class ending in a control character hidden by a
+// blank, a focus or system holding a quoted comma, and epochs far beyond MJD 1E8.
+TEST(WriterAndReader, RewritingIsAFixedPointForValuesThatUsedToDrift)
+{
+    struct Case
+    {
+        const char* name;
+        QStringList environment; // replaces the environment and focus statements
+        QStringList stations;
+        QStringList ships;
+    };
+    const QStringList ship{u"Tug:Hauler"_s, u"  STATUS Landed Earth"_s, u"END"_s};
+    const Case cases[] = {
+        {"class ending in a tab and a blank", {}, {}, {u"Tugboat:Hauler\t "_s, u"  STATUS Landed Earth"_s, u"END"_s}},
+        {"quoted comma in the focus", {u"  Ship \"Tug,boat\""_s}, {}, ship},
+        {"quoted comma in the system", {u"  System \"Sol,2\""_s}, {}, ship},
+        {"epoch beyond MJD 1E8",
+         {},
+         {u"Far:Ring"_s, u"  REF Earth"_s, u"  EL_MJD 123456789.7"_s, u"END"_s},
+         ship},
+        {"epoch near the date limit",
+         {},
+         {u"Far:Ring"_s, u"  REF Earth"_s, u"  EL_MJD 987654321.0117"_s, u"END"_s},
+         ship},
+    };
+    for (const auto& c : cases) {
+        ScenarioFiles files;
+        QStringList lines = scenarioLines(c.stations, c.ships);
+        for (const QString& statement : c.environment) {
+            const QString key = statement.trimmed().section(u' ', 0, 0);
+            const auto at = std::find_if(lines.begin(), lines.end(),
+                                         [&](const QString& line) { return line.trimmed().startsWith(key); });
+            ASSERT_NE(at, lines.end()) << c.name;
+            *at = statement;
+        }
+        const Scenario first = readScenario(files.write(u"in.scn"_s, lines));
+        const QByteArray once = scenarioFileText(first);
+        const Scenario second = readScenario(files.writeBytes(u"once.scn"_s, once));
+        EXPECT_EQ(scenarioFileText(second), once) << c.name;
+        EXPECT_EQ(second.shipFocus, first.shipFocus) << c.name;
+        EXPECT_EQ(second.planetarySystem, first.planetarySystem) << c.name;
+    }
+    ScenarioFiles files;
+    QStringList lines = scenarioLines({}, ship);
+    for (QString& line : lines) {
+        if (line.startsWith(u"  Ship "_s))
+            line = u"  Ship \"Tug,boat\""_s;
+    }
+    EXPECT_EQ(readScenario(files.write(u"focus.scn"_s, lines)).shipFocus, u"Tug,boat"_s);
+}
+
+// A scenario with one malformed line in each ship keeps every ship and every line through a read
+// and a save, and its log names each line.
+TEST(WriterAndReader, AMalformedLineInEveryShipLosesNothing)
+{
+    const QStringList malformed{u"  STATUS Docked Earth:Alpha"_s, u"  BASE Kourou"_s, u"  RPOS 1 2"_s,
+                                u"  FUEL"_s, u"  STATUS Orbiting"_s};
+    QStringList ships;
+    for (qsizetype i = 0; i < malformed.size(); ++i)
+        ships << u"Ship%1:Falcon"_s.arg(i) << u"  STATUS Landed Earth"_s << malformed[i] << u"  NOTE kept"_s
+              << u"END"_s;
+    ScenarioFiles files;
+    const Scenario doc = readScenario(files.write(u"broken.scn"_s, scenarioLines(
+        {u"Gateway:Ring"_s, u"  REF Earth"_s, u"  ELEMENTS 1 2 3"_s, u"  DOCKS 4"_s, u"END"_s}, ships)));
+    ASSERT_EQ(doc.shipNames.size(), malformed.size());
+    const QByteArray written = scenarioFileText(doc);
+    for (const QString& line : malformed + QStringList{u"  ELEMENTS 1 2 3"_s, u"  DOCKS 4"_s, u"  NOTE kept"_s}) {
+        EXPECT_TRUE(written.contains("\r\n" + line.toLatin1() + "\r\n")) << line.toStdString();
+        EXPECT_TRUE(doc.scanLog.LogMessage.contains(u"'"_s + line.trimmed() + u"'"_s) ||
+                    line.contains(u"NOTE"_s) || line.contains(u"DOCKS"_s))
+            << line.toStdString();
+    }
+    EXPECT_EQ(doc.scanLog.LogMessage.count(u"the line is kept as it stands"_s), malformed.size() + 1);
+    const Scenario again = readScenario(files.writeBytes(u"once.scn"_s, written));
+    EXPECT_EQ(again.shipNames, doc.shipNames);
+    EXPECT_EQ(scenarioFileText(again), written);
 }
 
 } // namespace

@@ -1,11 +1,17 @@
+#include "document/folder_description.h"
 #include "document/safe_write.h"
 #include "document/text_codec.h"
 #include "document/text_file.h"
 #include "qt_print.h"
 #include "scenario_files.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -81,6 +87,98 @@ TEST(SafeWrite, LeavesNothingWhenTheFolderIsMissing)
     const WriteResult result = writeFileSafely(files.path(u"no/such/folder/a.scn"_s), "x");
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.isEmpty());
+}
+
+QStringList folderEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// A failing step anywhere leaves the old file as it was and no temporary file beside it; the
+// reason is given. A full disk is simulated: the first chunk is buffered by Qt, so the failure
+// is met by the flush that the write used to skip.
+TEST(SafeWrite, AnyFailingStepKeepsTheOldFileAndLeavesNoTemporaryFile)
+{
+    for (const qint64 freeBytes : {qint64(0), qint64(10), qint64(70000), qint64(199999)}) {
+        ScenarioFiles files;
+        const QString target = files.writeBytes(u"a.scn"_s, QByteArray("old content"));
+        const SimulatedFullDisk disk(freeBytes);
+        const WriteResult result = writeFileSafely(target, QByteArray(200000, 'x'));
+        EXPECT_FALSE(result.ok) << freeBytes;
+        EXPECT_EQ(result.error, u"No space left on device"_s);
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("old content")) << freeBytes;
+        EXPECT_EQ(folderEntries(QFileInfo(target).path()), QStringList{u"a.scn"_s}) << freeBytes;
+    }
+    ScenarioFiles files;
+    const QString target = files.writeBytes(u"a.scn"_s, QByteArray("old"));
+    {
+        const SimulatedFullDisk disk(1000);
+        EXPECT_TRUE(writeFileSafely(target, QByteArray(1000, 'y')).ok) << "what fits is written";
+    }
+    EXPECT_TRUE(writeFileSafely(target, QByteArray(300000, 'z')).ok) << "the disk is free again";
+}
+
+TEST(SafeWrite, RefusesADirectoryAndAMissingFolder)
+{
+    ScenarioFiles files;
+    QDir(files.path(QString())).mkdir(u"y.scn"_s);
+    const WriteResult onDirectory = writeFileSafely(files.path(u"y.scn"_s), "x");
+    EXPECT_FALSE(onDirectory.ok);
+    EXPECT_FALSE(onDirectory.error.isEmpty());
+    EXPECT_TRUE(QFileInfo(files.path(u"y.scn"_s)).isDir());
+    EXPECT_EQ(folderEntries(files.path(QString())), QStringList{u"y.scn"_s});
+    EXPECT_FALSE(writeFileSafely(files.path(u"no/such/folder/a.scn"_s), "x").ok);
+}
+
+TEST(SafeWrite, RefusesAReadOnlyFolder)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes into read-only folders";
+    ScenarioFiles files;
+    const QString target = files.writeBytes(u"a.scn"_s, QByteArray("old"));
+    QFile::setPermissions(files.path(QString()), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const WriteResult result = writeFileSafely(target, "new");
+    QFile::setPermissions(files.path(QString()),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.isEmpty());
+}
+
+// Only regular files are read: a FIFO would block in open() and a device never ends. Each of
+// these answers at once as a file that can not be read.
+TEST(ReadTextLines, ReadsRegularFilesOnly)
+{
+    ScenarioFiles files;
+    const QString folder = files.path(QString()) + u'/';
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder + u"fifo.scn"_s).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, folder + u"zero.scn"_s));
+    ASSERT_TRUE(QDir(folder).mkdir(u"y.scn"_s));
+    ASSERT_TRUE(QFile::link(folder + u"nothing"_s, folder + u"dangling.scn"_s));
+    ASSERT_TRUE(QFile::link(folder + u"loop.scn"_s, folder + u"loop.scn"_s));
+    for (const QString& name : {u"fifo.scn"_s, u"zero.scn"_s, u"y.scn"_s, u"dangling.scn"_s, u"loop.scn"_s}) {
+        EXPECT_FALSE(readTextLines(folder + name).has_value()) << name.toStdString();
+        EXPECT_FALSE(readDescriptionPreview(folder + name).cut) << name.toStdString();
+    }
+    files.writeBytes(u"real.scn"_s, "a\r\nb");
+    ASSERT_TRUE(QFile::link(folder + u"real.scn"_s, folder + u"link.scn"_s));
+    EXPECT_EQ(readTextLines(folder + u"link.scn"_s), (QStringList{u"a"_s, u"b"_s})) << "a link to a file is read";
+}
+
+TEST(ReadDescriptionPreview, ReadsABoundedPrefixAndSaysItIsCut)
+{
+    ScenarioFiles files;
+    const QByteArray line(1 << 20, 'd');
+    const QString path = files.writeBytes(u"long.scn"_s, "BEGIN_DESC\r\n" + line + "\r\nEND_DESC\r\n");
+    const DescriptionPreview preview = readDescriptionPreview(path);
+    EXPECT_TRUE(preview.cut);
+    EXPECT_LE(preview.text.size(), kPreviewBytes);
+    EXPECT_TRUE(preview.text.startsWith(u"ddd"_s));
+    const DescriptionPreview whole =
+        readDescriptionPreview(files.writeBytes(u"short.scn"_s, "BEGIN_DESC\r\nshort\r\nEND_DESC\r\n"));
+    EXPECT_FALSE(whole.cut);
+    EXPECT_EQ(whole.text, u"short\r\n"_s);
 }
 
 } // namespace

@@ -88,6 +88,52 @@ TEST(StationEditing, DisplayDeletionAndAdditionKeepRowsAndFormInStep)
     EXPECT_EQ(ws.doc.stationNames, (QStringList{"First", "Last", ""}));
 }
 
+// A ship docked at the station's stored name blocks its deletion, whatever name is typed in the
+// box meanwhile.
+TEST(StationEditing, DeletionIsRefusedForTheStoredNameOfAStationInUse)
+{
+    Workspace ws = testWorkspace();
+    appendStation(ws, station("Gateway"));
+    appendStation(ws, station("Other"));
+    appendShip(ws, docked("Tug", "Gateway"));
+    selectStation(ws, 0);
+    ws.stationForm.name = "Renamed but not validated";
+    ScriptedDialogs dialogs;
+    deleteStation(ws, dialogs);
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.said(0), message("Forbidden action", "You may not withdraw a station with a docked ship !",
+                                       MessageButtons::Ok, MessageIcon::Exclamation));
+    EXPECT_EQ(ws.doc.stationNames, (QStringList{"Gateway", "Other"}));
+}
+
+// Numbers that the file wrote with an exponent are shown so that validating the unchanged ship or
+// station passes.
+TEST(Editing, UnchangedShipsAndStationsWithExponentNumbersValidate)
+{
+    Workspace ws = testWorkspace();
+    StationRow tiny = station("Tiny");
+    tiny.Excentricity = "1E-05 ";
+    tiny.SemiMajorAxis = "6.7E6 ";
+    tiny.AngleZ = "1e-3";
+    appendStation(ws, tiny);
+    ShipRow slow = orbiting("Slow");
+    slow.RvelX = "0.0000001";
+    slow.Vrot = "1E-05";
+    slow.ArotY = "-2.5E-6";
+    appendShip(ws, slow);
+    selectStation(ws, 0);
+    selectShip(ws, 0);
+    EXPECT_EQ(ws.stationForm.semiMajorAxis, "6700000");
+    EXPECT_EQ(ws.stationForm.excentricity, "0.00001");
+    EXPECT_EQ(ws.shipForm.rvelX, "0.0000001");
+    EXPECT_EQ(ws.shipForm.angularVelocity, "0.00001");
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(validateStation(ws, dialogs));
+    EXPECT_TRUE(validateShip(ws, dialogs));
+    for (qsizetype i = 0; i < dialogs.shown.size(); ++i)
+        EXPECT_EQ(dialogs.said(i).find("not accepted"), std::string::npos) << dialogs.said(i);
+}
+
 TEST(ShipEditing, DisplayShowsStoredLevelsAndChangesNoCell)
 {
     Workspace ws = testWorkspace();

@@ -61,7 +61,7 @@ void appendShip(Workspace& ws, const ShipRow& row)
 StationRow station(const QString& name)
 {
     return {name, "Ring", "Terra",           "0.01", "0", "10", "20", false, "7000000", "0.01", "5", "10",
-            "20", "30",   QDate(2000, 1, 1), "12",   "30"};
+            "20", "30",   QDate(2000, 1, 1), "12",   "30", QString()};
 }
 
 ShipRow orbiting(const QString& name)

@@ -180,10 +180,15 @@ TEST_F(ShipTabTest, OptionButtonsShowTheirFrameAndSlidersRewriteTheirLabel)
     EXPECT_EQ(caption("HoverEngineStatus"), "0");
     EXPECT_FALSE(control<QLabel>("HoverEngineStatus")->isEnabled());
 
-    // Clicking the selected option leaves it selected.
+    // Clicking the selected option leaves it selected and still resets the engine labels, so a
+    // moved engine slider is not stored for a docked ship.
+    control<QSlider>("MainEngineStatusSlider")->setValue(40);
+    EXPECT_EQ(caption("MainEngineStatus"), "40 %");
     click("DockedShipOption");
     EXPECT_TRUE(control<QRadioButton>("DockedShipOption")->isChecked());
     EXPECT_EQ(shownFrames(), QStringList{"Docked"});
+    EXPECT_EQ(caption("MainEngineStatus"), "0");
+    EXPECT_FALSE(control<QLabel>("MainEngineStatus")->isEnabled());
 
     click("OrbitingShipOption");
     EXPECT_EQ(shownFrames(), QStringList{"Orbiting"});

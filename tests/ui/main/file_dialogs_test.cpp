@@ -1,5 +1,6 @@
 #include "editor_fixture.h"
 
+#include "document/safe_write.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
 #include "ui/save_as_dialog.h"
@@ -267,6 +268,37 @@ TEST_F(EditorTest, AFailedSaveTellsWhereAndWhyAndKeepsTheWindowState)
         << shown.text.toStdString();
     EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
     EXPECT_EQ(vex->workspace().scnfile, "Harbor Run.scn");
+}
+
+// A disk that fills up while the scenario is written: the message names the file and the reason,
+// and the file on disk is the one read.
+TEST_F(EditorTest, AFullDiskLeavesTheOldFileAndTellsWhy)
+{
+    startEditor();
+    openScenario("Kestrel", "Harbor Run.scn");
+    const QString path = scenarioRoot() + "/Kestrel/Harbor Run.scn";
+    const QByteArray before = fileBytes(path);
+    answer({MessageAnswer::Ok, MessageAnswer::Ok});
+    {
+        const SimulatedFullDisk disk(100);
+        vex->menuItem("Menu13")->trigger();
+        onDialog([](QDialog& dialog) {
+            child<QLineEdit>(&dialog, "FileToSave")->setText("Copy");
+            child<QPushButton>(&dialog, "Command1")->click();
+            EXPECT_NE(dialog.result(), QDialog::Accepted) << "the dialog stays for another try";
+            child<QPushButton>(&dialog, "Command2")->click();
+            return dialog.result();
+        });
+        vex->menuItem("Menu14")->trigger();
+    }
+    ASSERT_EQ(messageTexts().size(), 2);
+    for (const QString& text : messageTexts())
+        EXPECT_TRUE(text.contains("No space left on device")) << text.toStdString();
+    EXPECT_TRUE(messageTexts().first().contains(QDir::toNativeSeparators(path)));
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(QDir(scenarioRoot() + "/Kestrel").entryList({"*.scn*"}, QDir::Files | QDir::Hidden),
+              QStringList{"Harbor Run.scn"})
+        << "no temporary file and no partial copy";
 }
 
 } // namespace

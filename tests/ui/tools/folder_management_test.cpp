@@ -185,4 +185,24 @@ TEST_F(FolderManagementWindow, ADescriptionThatCannotBeWrittenIsReported)
     EXPECT_EQ(text()->toPlainText(), u"Kept in the window"_s);
 }
 
+// A description longer than a preview is shown cut and read-only, never written back from the
+// window: saving is refused, and a refused folder deletion puts the file back byte for byte.
+TEST_F(FolderManagementWindow, ACutDescriptionIsNeverWrittenFromTheWindow)
+{
+    answerQuestions(MessageAnswer::Yes);
+    const QByteArray huge = "BEGIN_DESC\r\n" + QByteArray(200000, 'h') + "\r\nEND_DESC\r\n";
+    writeFile(tree.at(u"Big/description.txt"_s), huge);
+    writeFile(tree.at(u"Big/Kept.scn"_s), "x");
+    folders()->setPath(tree.at(u"Big"_s));
+    EXPECT_TRUE(text()->isReadOnly());
+    EXPECT_TRUE(text()->toPlainText().contains(u"only its beginning is shown"_s));
+    press(u"Command3"_s);
+    press(u"Command2"_s);
+    EXPECT_EQ(shownTitles(), (QStringList{u"Operation aborted !"_s, u"Confirmation before deleting"_s,
+                                          u"You may only delete an empty folder !"_s}));
+    EXPECT_EQ(fileBytes(tree.at(u"Big/description.txt"_s)), huge);
+    folders()->setPath(tree.root());
+    EXPECT_FALSE(text()->isReadOnly());
+}
+
 } // namespace
