@@ -5,6 +5,8 @@
 #include "document/text_primitives.h"
 #include "planetary_system.h"
 
+#include <QHash>
+
 #include <limits>
 #include <optional>
 
@@ -18,9 +20,9 @@ struct BaseFile
 
 // Pads and display name of one base file; nullopt when the file cannot be read or its Name line
 // is too short to hold the " = " that the cut assumes.
-std::optional<BaseFile> readBaseFile(const QString& path, const QString& fileName)
+std::optional<BaseFile> readBaseFile(const QString& path, const QString& fileName, const LineSource& source)
 {
-    const auto lines = readTextLines(path);
+    const auto lines = source(path);
     if (!lines)
         return std::nullopt;
     BaseFile base{fileName, 0};
@@ -40,11 +42,16 @@ std::optional<BaseFile> readBaseFile(const QString& path, const QString& fileNam
     return base;
 }
 
+// The base files read so far, by path. A base named by several Base lines is read once: a body
+// file repeating one line thousands of times would otherwise read its base file as often.
+using BaseFiles = QHash<QString, std::optional<BaseFile>>;
+
 // The bases of one body file, appended to `table` until a failure ends this body.
-void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& table, ScanLog& log)
+void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& table, ScanLog& log,
+                  const LineSource& source, BaseFiles& baseFiles)
 {
     const QString bodyPath = bodyFilePath(cfgDir, entry);
-    const auto lines = readTextLines(bodyPath);
+    const auto lines = source(bodyPath);
     if (!lines) {
         log.addFileFailure(bodyPath);
         return;
@@ -64,7 +71,10 @@ void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& tabl
         }
         const QString fileName = value.left(blank);
         const QString basePath = joinPath(cfgDir, fileName + QStringLiteral(".cfg"));
-        const auto base = readBaseFile(basePath, fileName);
+        auto known = baseFiles.find(basePath);
+        if (known == baseFiles.end())
+            known = baseFiles.insert(basePath, readBaseFile(basePath, fileName, source));
+        const std::optional<BaseFile>& base = *known;
         if (!base) {
             log.addFileFailure(basePath);
             return;
@@ -76,11 +86,12 @@ void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& tabl
 
 } // namespace
 
-QStringList BaseUpDate(const QString& cfgDir, const QStringList& bodies, ScanLog& log)
+QStringList BaseUpDate(const QString& cfgDir, const QStringList& bodies, ScanLog& log, const LineSource& source)
 {
     QStringList table;
+    BaseFiles baseFiles;
     for (const QString& entry : bodies)
-        addBodyBases(cfgDir, entry, table, log);
+        addBodyBases(cfgDir, entry, table, log, source, baseFiles);
     return table;
 }
 

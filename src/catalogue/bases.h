@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/config_lookup.h"
 #include "document/scan_log.h"
 
 #include <QString>
@@ -7,7 +8,9 @@
 
 // The base table of the current planetary system: one entry per base found through the Base
 // lines of the body files, "display name: pad count:body" (the pad count after a blank).
-QStringList BaseUpDate(const QString& cfgDir, const QStringList& bodies, ScanLog& log);
+// The files are read through `source`.
+QStringList BaseUpDate(const QString& cfgDir, const QStringList& bodies, ScanLog& log,
+                       const LineSource& source = readTextLines);
 
 struct BaseEntry
 {

@@ -6,7 +6,6 @@
 #include "document/text_primitives.h"
 
 #include <QDir>
-#include <QHash>
 
 #include <algorithm>
 
@@ -20,26 +19,6 @@ QVector<NamedFile> namedFiles(const FindDataResult& found)
     result.reserve(found.values.size());
     for (const FoundValue& value : found.values)
         result.append({value.value, value.file});
-    return result;
-}
-
-// A vessel class file is listed once per ClassName line and read again for each listing, so a
-// file with the lines 'ClassName = Shuttle' and 'ClassName = Shuttle B' would give both names
-// twice: each file gives the names of one reading.
-QVector<NamedFile> namedFilesReadOnce(const FindDataResult& found)
-{
-    QHash<QString, qsizetype> listings;
-    for (const QString& file : found.files)
-        ++listings[file];
-    QHash<QString, qsizetype> values;
-    for (const FoundValue& value : found.values)
-        ++values[value.file];
-    QHash<QString, qsizetype> taken;
-    QVector<NamedFile> result;
-    for (const FoundValue& value : found.values) {
-        if (taken[value.file]++ < values[value.file] / listings[value.file])
-            result.append({value.value, value.file});
-    }
     return result;
 }
 
@@ -63,48 +42,58 @@ QStringList configurationFiles(const QString& folder)
 
 Catalogue buildCatalogue(const QString& cfgDir, ScanLog& log)
 {
-    Catalogue catalogue;
-    const QStringList files = configurationFiles(cfgDir);
+    return catalogueOf(cfgDir, configurationFiles(cfgDir), log);
+}
 
+Catalogue catalogueOf(const QString& cfgDir, const QStringList& files, ScanLog& log, const LineSource& source)
+{
+    Catalogue catalogue;
     catalogue.planetarySystems =
-        namedFiles(FindData(cfgDir, files, QStringLiteral("Star1"), QStringLiteral("Name"), log));
-    catalogue.vesselClasses = namedFilesReadOnce(
-        FindData(cfgDir, files, QStringLiteral("ClassName"), QStringLiteral("ClassName"), log));
+        namedFiles(FindData(cfgDir, files, QStringLiteral("Star1"), QStringLiteral("Name"), log, source));
+    // A vessel class file is listed once per ClassName line, so a file with the lines
+    // 'ClassName = Shuttle' and 'ClassName = Shuttle B' would give both names twice: each file
+    // gives the names of one reading.
+    catalogue.vesselClasses = namedFiles(FindData(cfgDir, files, QStringLiteral("ClassName"),
+                                                  QStringLiteral("ClassName"), log, source,
+                                                  ListedValues::OnePerFile));
 
     const FindDataResult stations =
-        FindData(cfgDir, files, QStringLiteral("BEGIN_DOCKLIST"), QStringLiteral("Meshname"), log);
+        FindData(cfgDir, files, QStringLiteral("BEGIN_DOCKLIST"), QStringLiteral("Meshname"), log, source);
     for (const QString& file : stations.files)
         catalogue.stationClasses.append(withoutExtension(file));
-    catalogue.stationClassTable = StationDockScan(cfgDir, stations.files, log);
+    catalogue.stationClassTable = StationDockScan(cfgDir, stations.files, log, source);
     return catalogue;
 }
 
-QVector<StationClassRow> StationDockScan(const QString& cfgDir, const QStringList& classFiles, ScanLog& log)
+int dockListCount(const QStringList& lines)
+{
+    // Every line after BEGIN_DOCKLIST counts, the END_DOCKLIST line included, hence the final
+    // minus one. A second list adds its lines and its end line as well.
+    int count = 0;
+    int inList = 0;
+    for (const QString& line : lines) {
+        count += inList;
+        const QString key = trimBlanks(line).toUpper();
+        if (key == u"BEGIN_DOCKLIST")
+            inList = 1;
+        if (key == u"END_DOCKLIST")
+            inList = 0;
+    }
+    return count - 1;
+}
+
+QVector<StationClassRow> StationDockScan(const QString& cfgDir, const QStringList& classFiles, ScanLog& log,
+                                         const LineSource& source)
 {
     QVector<StationClassRow> table;
     table.reserve(classFiles.size());
     for (const QString& file : classFiles) {
         StationClassRow row{withoutExtension(file), -1};
         const QString path = joinPath(cfgDir, file);
-        const auto lines = readTextLines(path);
-        if (!lines) {
+        if (const auto lines = source(path))
+            row.DockCount = dockListCount(*lines);
+        else
             log.addFileFailure(path);
-            table.append(row);
-            continue;
-        }
-        // Every line after BEGIN_DOCKLIST counts, the END_DOCKLIST line included, hence the
-        // final minus one. A second list adds its lines and its end line as well.
-        int count = 0;
-        int inList = 0;
-        for (const QString& line : *lines) {
-            count += inList;
-            const QString key = trimBlanks(line).toUpper();
-            if (key == u"BEGIN_DOCKLIST")
-                inList = 1;
-            if (key == u"END_DOCKLIST")
-                inList = 0;
-        }
-        row.DockCount = count - 1;
         table.append(row);
     }
     return table;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/config_lookup.h"
 #include "document/scan_log.h"
 
 #include <QString>
@@ -37,8 +38,17 @@ QStringList configurationFiles(const QString& folder);
 // cannot be read are logged and skipped.
 Catalogue buildCatalogue(const QString& cfgDir, ScanLog& log);
 
+// The same scan over the configuration files `files` of `cfgDir`, read through `source`.
+Catalogue catalogueOf(const QString& cfgDir, const QStringList& files, ScanLog& log,
+                      const LineSource& source = readTextLines);
+
 // Dock counts of the station class files (StationDockScan).
-QVector<StationClassRow> StationDockScan(const QString& cfgDir, const QStringList& classFiles, ScanLog& log);
+QVector<StationClassRow> StationDockScan(const QString& cfgDir, const QStringList& classFiles, ScanLog& log,
+                                         const LineSource& source = readTextLines);
+
+// The dock count of the lines of one station class file: every line after BEGIN_DOCKLIST up to
+// and including END_DOCKLIST, less one.
+int dockListCount(const QStringList& lines);
 
 // Dock count of a station class by name (trimmed, any letter case; the last match wins), 0 when
 // the class is unknown.

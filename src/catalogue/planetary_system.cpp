@@ -18,30 +18,50 @@ QString lineValue(const QString& line)
     return trimBlanks(QStringView(line).mid(line.indexOf(u'=') + 1));
 }
 
-// The value text of a body file statement: GetData's field less the key, the blank and "=",
-// or nothing when the file lacks the key.
+const QString kMassKey = QStringLiteral("Mass");
+const QString kAtmosphereKey = QStringLiteral("AtmAltLimit");
+const QString kRotationKey = QStringLiteral("SidRotPeriod");
+const QString kSizeKey = QStringLiteral("Size");
+
+// The value text of a body file statement, or nothing when the file lacks the key or cannot be
+// read (which is logged).
 std::optional<QString> bodyValue(const QString& file, const QString& key, ScanLog& log)
 {
-    const QString field = GetData(file, key, log);
-    if (field == kNoData)
+    const auto lines = readTextLines(file);
+    if (!lines) {
+        log.addFileFailure(file);
         return std::nullopt;
-    return midChars(field, key.size() + 2);
+    }
+    return bodyStatementValue(*lines, key);
 }
 
 } // namespace
 
+std::optional<QString> bodyStatementValue(const QStringList& lines, const QString& key)
+{
+    const auto field = lastKeyedItem(lines, key);
+    if (!field)
+        return std::nullopt;
+    return midChars(*field, key.size() + 2);
+}
+
 QStringList ExtractPlanet(const QString& FileName, ScanLog& log)
 {
-    QStringList bodies;
     const auto lines = readTextLines(FileName);
     if (!lines) {
         log.addFileFailure(FileName);
-        return bodies;
+        return {};
     }
+    return systemBodies(*lines);
+}
+
+QStringList systemBodies(const QStringList& lines)
+{
+    QStringList bodies;
     // 'Planet3 = Earth' makes Earth the current planet; a following 'Earth1 = Moon' is its moon.
     // Before any planet line only a line beginning with "Nitchevo" would be taken as a moon.
     QString planet = QStringLiteral("Nitchevo");
-    for (QString line : *lines) {
+    for (QString line : lines) {
         ClearComments(line);
         if (line.startsWith(u"Planet")) {
             planet = lineValue(line);
@@ -89,16 +109,28 @@ QString rotationPeriodText(double seconds)
 BodyDisplay bodyDisplay(const QString& cfgDir, const QString& entry, ScanLog& log, const QLocale& locale)
 {
     const QString file = bodyFilePath(cfgDir, entry);
+    const auto lines = readTextLines(file);
+    if (!lines) {
+        // The window looks up four values, and each failed look-up is one entry of the log.
+        for (int value = 0; value < 4; ++value)
+            log.addFileFailure(file);
+        return bodyDisplayOf({}, locale);
+    }
+    return bodyDisplayOf(*lines, locale);
+}
+
+BodyDisplay bodyDisplayOf(const QStringList& lines, const QLocale& locale)
+{
     BodyDisplay display;
-    if (const auto mass = bodyValue(file, QStringLiteral("Mass"), log))
+    if (const auto mass = bodyStatementValue(lines, kMassKey))
         display.mass = *mass + QStringLiteral(" kg");
-    if (const auto limit = bodyValue(file, QStringLiteral("AtmAltLimit"), log))
+    if (const auto limit = bodyStatementValue(lines, kAtmosphereKey))
         display.atmosphereLimit = groupedWholeNumber(numericValue(*limit), locale) + QStringLiteral(" m");
     else
         display.atmosphereLimit = QStringLiteral("0 m");
-    if (const auto period = bodyValue(file, QStringLiteral("SidRotPeriod"), log))
+    if (const auto period = bodyStatementValue(lines, kRotationKey))
         display.rotationPeriod = rotationPeriodText(numericValue(*period));
-    if (const auto size = bodyValue(file, QStringLiteral("Size"), log))
+    if (const auto size = bodyStatementValue(lines, kSizeKey))
         display.meanRadius = groupedWholeNumber(numericValue(*size), locale) + QStringLiteral(" m");
     return display;
 }
@@ -114,12 +146,12 @@ std::optional<double> bodyNumber(const QString& cfgDir, const QString& planet, c
 
 double bodyRadius(const QString& cfgDir, const QString& planet, ScanLog& log)
 {
-    return bodyNumber(cfgDir, planet, QStringLiteral("Size"), log).value_or(0.0);
+    return bodyNumber(cfgDir, planet, kSizeKey, log).value_or(0.0);
 }
 
 double bodyAtmosphereLimit(const QString& cfgDir, const QString& planet, ScanLog& log)
 {
-    return bodyNumber(cfgDir, planet, QStringLiteral("AtmAltLimit"), log).value_or(0.0);
+    return bodyNumber(cfgDir, planet, kAtmosphereKey, log).value_or(0.0);
 }
 
 void PlanetarySystemUpdate(Scenario& doc)

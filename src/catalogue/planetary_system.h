@@ -16,6 +16,9 @@
 // Reads the planet and moon lines of a planetary system file.
 QStringList ExtractPlanet(const QString& FileName, ScanLog& log);
 
+// The body list of the lines of a planetary system file.
+QStringList systemBodies(const QStringList& lines);
+
 // The body the information window selects after ExtractPlanet: the third entry, or the last
 // when there are fewer than three; -1 for an empty list.
 int defaultBodyIndex(const QStringList& bodies);
@@ -34,6 +37,13 @@ struct BodyDisplay
 };
 BodyDisplay bodyDisplay(const QString& cfgDir, const QString& entry, ScanLog& log,
                         const QLocale& locale = QLocale());
+
+// What the window shows for the lines of a body file.
+BodyDisplay bodyDisplayOf(const QStringList& lines, const QLocale& locale = QLocale());
+
+// The value text of a body file statement ('Size = 6.371e6' gives " 6.371e6"): GetData's item
+// less the key, the blank and "="; std::nullopt when the lines lack the key.
+std::optional<QString> bodyStatementValue(const QStringList& lines, const QString& key);
 
 // "##,##0": rounded to a whole number, the locale's group separator between groups of three.
 QString groupedWholeNumber(double value, const QLocale& locale = QLocale());

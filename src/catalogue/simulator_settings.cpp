@@ -20,9 +20,14 @@ bool isFolder(const QString& path)
 std::optional<QString> readSettingsFile(const QString& folder)
 {
     const auto lines = readTextLines(joinPath(folder, kSettingsFileName));
-    if (!lines || lines->isEmpty())
+    return lines ? settingsFolder(*lines) : std::nullopt;
+}
+
+std::optional<QString> settingsFolder(const QStringList& lines)
+{
+    if (lines.isEmpty())
         return std::nullopt;
-    QString first = lines->first();
+    QString first = lines.first();
     ClearComments(first);
     if (first.isEmpty())
         return std::nullopt;
@@ -86,12 +91,15 @@ std::optional<SimulatorConfig> readSimulatorConfig(const QString& vexDir)
     if (vexDir.isEmpty())
         return std::nullopt;
     const auto fields = readTextFields(simulatorConfigCandidate(vexDir));
-    if (!fields)
-        return std::nullopt;
+    return fields ? simulatorConfigOf(*fields) : std::nullopt;
+}
+
+std::optional<SimulatorConfig> simulatorConfigOf(const QStringList& fields)
+{
     // 'ConfigDir = .\Config\' loses the key, " = " and the point: "\Config\" is appended to the
     // simulator folder. A field too short for that cut is a broken file, not an empty value.
     SimulatorConfig config;
-    for (QString field : *fields) {
+    for (QString field : fields) {
         ClearComments(field);
         if (field.startsWith(u"ConfigDir")) {
             if (field.size() < 13)

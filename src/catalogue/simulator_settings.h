@@ -4,6 +4,7 @@
 #include "folder_values.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -20,6 +21,10 @@ inline const QString kFolderNotLocatedWarning =
 // First line of vex.cfg in `folder` after ClearComments; nullopt when the file is missing,
 // unreadable or empty.
 std::optional<QString> readSettingsFile(const QString& folder);
+
+// The simulator folder the lines of vex.cfg name: the first line after ClearComments; nullopt
+// when there is no line or it is empty.
+std::optional<QString> settingsFolder(const QStringList& lines);
 
 // The simulator folder the vex.cfg in `folder` names, as a full path: a folder written relative
 // to `folder` is taken from there.
@@ -57,6 +62,9 @@ struct SimulatorConfig
 // case-sensitive, the last occurrence wins. nullopt when the file cannot be read or a key's
 // field is too short to cut.
 std::optional<SimulatorConfig> readSimulatorConfig(const QString& vexDir);
+
+// The same reading over the fields of corvane.cfg, read already (see splitFields).
+std::optional<SimulatorConfig> simulatorConfigOf(const QStringList& fields);
 
 // CfgDir and ScnDir: VexDir followed by ConfigDir and by ScenarioDir, each with a trailing
 // separator (a missing key leaves the simulator folder itself).

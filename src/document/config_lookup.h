@@ -1,12 +1,19 @@
 #pragma once
 
 #include "scan_log.h"
+#include "text_file.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <optional>
+
+// Where the configuration readers take the lines of a file from: the file on disk by default
+// (readTextLines), or lines already in memory (the fuzz targets hand in their input this way).
+// std::nullopt stands for a file that cannot be opened or read.
+using LineSource = std::function<std::optional<QStringList>(const QString& path)>;
 
 // Keyed look-up of one statement in a configuration or scenario file: the whole last item
 // whose first characters equal the key without regard to case ('Mass = 5.97e24' for "Mass"),
@@ -35,9 +42,18 @@ struct FindDataResult
     QVector<FoundValue> values;
 };
 
+// What the second stage of FindData gives for a file that the first stage listed n times.
+enum class ListedValues {
+    PerListing, // the file's values n times, as n readings of it give them
+    OnePerFile, // the file's values once
+};
+
 // Two-stage search over the files of a folder: `files` are names inside `folder` (which ends
 // with a separator), in the order to search. Keys are compared with regard to case, after the
 // comment is removed and the line trimmed; the value is the trimmed line less the key and three
-// characters, so 'Name = Sol' gives 'Sol' and 'Name=Sol' gives 'l'.
+// characters, so 'Name = Sol' gives 'Sol' and 'Name=Sol' gives 'l'. The second stage reads each
+// listed file once whatever the number of its listings, and a file it cannot read is logged
+// once per listing.
 FindDataResult FindData(const QString& folder, const QStringList& files, const QString& Flag1,
-                        const QString& Flag2, ScanLog& log);
+                        const QString& Flag2, ScanLog& log, const LineSource& source = readTextLines,
+                        ListedValues listed = ListedValues::PerListing);

@@ -45,10 +45,15 @@ DescriptionPreview readDescriptionPreview(const QString& path)
 
 WriteResult writeFolderDescription(const QString& folder, const QString& text)
 {
+    return writeTextFileSafely(joinPath(folder, kFolderDescriptionFile), folderDescriptionLines(text));
+}
+
+QStringList folderDescriptionLines(const QString& text)
+{
     QStringList lines{QStringLiteral("BEGIN_DESC")};
     lines.append(splitLines(text));
     if (lines.size() == 1)
         lines.append(QString());
     lines.append(QStringLiteral("END_DESC"));
-    return writeTextFileSafely(joinPath(folder, kFolderDescriptionFile), lines);
+    return lines;
 }

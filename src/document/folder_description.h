@@ -43,3 +43,6 @@ DescriptionPreview readDescriptionPreview(const QString& path);
 // "END_DESC" as `folder` + "description.txt", safely. An empty text writes one empty line
 // between the markers.
 WriteResult writeFolderDescription(const QString& folder, const QString& text);
+
+// The lines writeFolderDescription writes for `text`.
+QStringList folderDescriptionLines(const QString& text);
