@@ -4,10 +4,10 @@
 #include "document/scenario_reader.h"
 #include "document/text_file.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextStream>
 
 #include <algorithm>
 
@@ -97,12 +97,23 @@ int dump(const QStringList& args)
 {
     if (args.size() != 1)
         return usageError(QStringLiteral("usage: corvane-scn dump FILE.scn"));
-    if (!readTextLines(args[0]))
+    auto lines = readTextLines(args[0]);
+    if (!lines)
         return usageError(QStringLiteral("can not read ") + args[0]);
     Scenario doc;
     ScenarioReaderHost host;
-    TabSettings(args[0], doc, host);
-    QTextStream(stdout) << QJsonDocument(scenarioJson(doc)).toJson(QJsonDocument::Indented);
+    // The lines are read once; the reader takes them over, and the JSON text goes out as bytes,
+    // without a second copy of it in UTF-16.
+    readScenarioLines(args[0], std::move(lines), doc, host);
+    QByteArray json;
+    {
+        const QJsonDocument tree(scenarioJson(doc));
+        doc = Scenario();
+        json = tree.toJson(QJsonDocument::Indented);
+    }
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(json) != json.size() || !out.flush())
+        return usageError(QStringLiteral("can not write the dump"));
     return 0;
 }
 

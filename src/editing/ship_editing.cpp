@@ -127,7 +127,7 @@ QStringList orbitingFailures(Workspace& ws)
         failures << QStringLiteral("The object frame rotation angle orientation on axis Z is not correct.");
 
     // The radius alone, without the atmosphere: a ship exactly on the surface is inside.
-    const double size = bodyRadius(ws.folders.CfgDir, trimBlanks(form.orbitingPlanet), ws.doc.scanLog);
+    const double size = validationBodyRadius(ws, trimBlanks(form.orbitingPlanet));
     const double distance =
         std::hypot(numericValue(form.rposX), numericValue(form.rposY), numericValue(form.rposZ));
     if (distance <= size)

@@ -166,8 +166,7 @@ QStringList stationValidationFailures(Workspace& ws)
     QStringList failures;
 
     const QString planet = trimBlanks(form.refPlanet);
-    const double limit = bodyRadius(ws.folders.CfgDir, planet, ws.doc.scanLog) +
-                         bodyAtmosphereLimit(ws.folders.CfgDir, planet, ws.doc.scanLog);
+    const double limit = validationBodyRadius(ws, planet) + validationAtmosphereLimit(ws, planet);
     const bool axisIsNumber = IsANumber(form.semiMajorAxis);
     const double a = numericValue(form.semiMajorAxis);
     const double e = numericValue(form.excentricity);
