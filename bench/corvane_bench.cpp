@@ -93,7 +93,7 @@ void CatalogueRawRead(benchmark::State& state)
     }
 }
 
-void Catalogue(benchmark::State& state)
+void BuildCatalogue(benchmark::State& state)
 {
     const QString cfgDir = installation(static_cast<int>(state.range(0))).simFolder + QStringLiteral("Config/");
     for (auto _ : state) {
@@ -233,7 +233,7 @@ int main(int argc, char** argv)
     const std::vector<int> ships = small ? std::vector<int>{500} : std::vector<int>{500, 2000, 8000, 32000};
     for (const int n : files) {
         benchmark::RegisterBenchmark("CatalogueRawRead", CatalogueRawRead)->Arg(n)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark("Catalogue", Catalogue)->Arg(n)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("Catalogue", BuildCatalogue)->Arg(n)->Unit(benchmark::kMillisecond);
     }
     for (const int k : ships) {
         for (const auto& [name, fn] : std::initializer_list<std::pair<const char*, void (*)(benchmark::State&)>>{

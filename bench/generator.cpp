@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 void writeFile(const QString& path, const QString& text)

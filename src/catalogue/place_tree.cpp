@@ -25,6 +25,7 @@ void PlaceTree::removeImage(int image)
     // a removed node, and the new indices of kept parents are known before their children move.
     QVector<int> newIndex(nodes.size(), -1);
     QVector<PlaceNode> kept;
+    kept.reserve(nodes.size());
     for (qsizetype i = 0; i < nodes.size(); ++i) {
         const PlaceNode& node = nodes[i];
         const bool orphan = node.parent >= 0 && newIndex[node.parent] < 0;

@@ -333,6 +333,8 @@ void rebuildShipList(Workspace& ws)
     doc.possibleShipFocusIndex = -1;
     const auto candidate = [&doc](qsizetype k) { return doc.ships[k].Name + u':' + doc.ships[k].ClassName; };
     if (n > 0) {
+        doc.possibleShipFocus.reserve(n);
+        doc.shipNames.reserve(n);
         for (qsizetype k = 0; k < n && k < doc.ships.rowCount(); ++k) {
             doc.possibleShipFocus.append(candidate(k));
             doc.shipNames.append(doc.ships[k].Name);
