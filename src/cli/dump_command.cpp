@@ -1,6 +1,7 @@
 // corvane-scn dump FILE.scn: the scenario as the editor reads it, as JSON.
 #include "commands.h"
 
+#include "document/json_text.h"
 #include "document/scenario_reader.h"
 #include "document/text_file.h"
 
@@ -10,6 +11,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -19,53 +21,61 @@ QString isoDate(const QDate& date)
     return date.isValid() ? date.toString(u"yyyy-MM-dd") : QString();
 }
 
-QJsonObject stationJson(const StationRow& row)
+// One value of a row: a string, or a literal (true / false) written as it is.
+struct Field
 {
-    return {{QStringLiteral("Name"), row.Name},
-            {QStringLiteral("ClassName"), row.ClassName},
-            {QStringLiteral("RefPlanet"), row.RefPlanet},
-            {QStringLiteral("RotationFrequency"), row.RotationFrequency},
-            {QStringLiteral("AngleX"), row.AngleX},
-            {QStringLiteral("AngleY"), row.AngleY},
-            {QStringLiteral("AngleZ"), row.AngleZ},
-            {QStringLiteral("UseClassRotation"), row.UseClassRotation},
-            {QStringLiteral("SemiMajorAxis"), row.SemiMajorAxis},
-            {QStringLiteral("Excentricity"), row.Excentricity},
-            {QStringLiteral("Inclination"), row.Inclination},
-            {QStringLiteral("AscendingNodeLongitude"), row.AscendingNodeLongitude},
-            {QStringLiteral("PeriapsisLongitude"), row.PeriapsisLongitude},
-            {QStringLiteral("MeanLongitude"), row.MeanLongitude},
-            {QStringLiteral("EpochDate"), isoDate(row.EpochDate)},
-            {QStringLiteral("EpochHour"), row.EpochHour},
-            {QStringLiteral("EpochMinute"), row.EpochMinute},
-            {QStringLiteral("ExtraLines"), row.ExtraLines}};
+    const char* key;
+    QString value;
+    bool literal = false;
+};
+
+QVector<Field> stationFields(const StationRow& row)
+{
+    return {{"Name", row.Name},
+            {"ClassName", row.ClassName},
+            {"RefPlanet", row.RefPlanet},
+            {"RotationFrequency", row.RotationFrequency},
+            {"AngleX", row.AngleX},
+            {"AngleY", row.AngleY},
+            {"AngleZ", row.AngleZ},
+            {"UseClassRotation", row.UseClassRotation ? QStringLiteral("true") : QStringLiteral("false"), true},
+            {"SemiMajorAxis", row.SemiMajorAxis},
+            {"Excentricity", row.Excentricity},
+            {"Inclination", row.Inclination},
+            {"AscendingNodeLongitude", row.AscendingNodeLongitude},
+            {"PeriapsisLongitude", row.PeriapsisLongitude},
+            {"MeanLongitude", row.MeanLongitude},
+            {"EpochDate", isoDate(row.EpochDate)},
+            {"EpochHour", row.EpochHour},
+            {"EpochMinute", row.EpochMinute},
+            {"ExtraLines", row.ExtraLines}};
 }
 
-QJsonObject shipJson(const ShipRow& row)
+QVector<Field> shipFields(const ShipRow& row)
 {
-    return {{QStringLiteral("Name"), row.Name},
-            {QStringLiteral("ClassName"), row.ClassName},
-            {QStringLiteral("Status"), row.Status},
-            {QStringLiteral("Planet"), row.Planet},
-            {QStringLiteral("Base"), row.Base},
-            {QStringLiteral("DockStation"), row.DockStation},
-            {QStringLiteral("Heading"), row.Heading},
-            {QStringLiteral("DockPort"), row.DockPort},
-            {QStringLiteral("Pad"), row.Pad},
-            {QStringLiteral("RposX"), row.RposX},
-            {QStringLiteral("RposY"), row.RposY},
-            {QStringLiteral("RposZ"), row.RposZ},
-            {QStringLiteral("RvelX"), row.RvelX},
-            {QStringLiteral("RvelY"), row.RvelY},
-            {QStringLiteral("RvelZ"), row.RvelZ},
-            {QStringLiteral("ArotX"), row.ArotX},
-            {QStringLiteral("ArotY"), row.ArotY},
-            {QStringLiteral("ArotZ"), row.ArotZ},
-            {QStringLiteral("Vrot"), row.Vrot},
-            {QStringLiteral("ExtraLines"), row.ExtraLines},
-            {QStringLiteral("Fuel"), row.Fuel},
-            {QStringLiteral("MainEngine"), row.MainEngine},
-            {QStringLiteral("HoverEngine"), row.HoverEngine}};
+    return {{"Name", row.Name},
+            {"ClassName", row.ClassName},
+            {"Status", row.Status},
+            {"Planet", row.Planet},
+            {"Base", row.Base},
+            {"DockStation", row.DockStation},
+            {"Heading", row.Heading},
+            {"DockPort", row.DockPort},
+            {"Pad", row.Pad},
+            {"RposX", row.RposX},
+            {"RposY", row.RposY},
+            {"RposZ", row.RposZ},
+            {"RvelX", row.RvelX},
+            {"RvelY", row.RvelY},
+            {"RvelZ", row.RvelZ},
+            {"ArotX", row.ArotX},
+            {"ArotY", row.ArotY},
+            {"ArotZ", row.ArotZ},
+            {"Vrot", row.Vrot},
+            {"ExtraLines", row.ExtraLines},
+            {"Fuel", row.Fuel},
+            {"MainEngine", row.MainEngine},
+            {"HoverEngine", row.HoverEngine}};
 }
 
 // Where the rows of a non-empty table go in the document's text: an array holding this one
@@ -78,33 +88,35 @@ QByteArray markerLines(const char* key)
     return QByteArray("\n    \"") + key + "\": [\n        \"" + kRowsMarker.toLatin1() + "\"\n";
 }
 
-// The text of one row as Qt's indented writer puts it inside an array of the top-level object:
-// written as the only element of an array of its own, one level of indentation added.
-QByteArray rowText(const QJsonObject& row)
+// The text of one row as Qt's indented writer puts it in an array of the top-level object:
+// keys in its order (sorted), one per line.
+QByteArray rowText(QVector<Field> fields)
 {
-    const QByteArray alone = QJsonDocument(QJsonArray{row}).toJson(QJsonDocument::Indented);
-    // Between "[\n" and "]\n": the element's lines, each indented by four more blanks.
-    const QByteArrayView element = QByteArrayView(alone).sliced(2, alone.size() - 4);
-    QByteArray text;
-    text.reserve(element.size() + element.size() / 8);
-    qsizetype start = 0;
-    while (start < element.size()) {
-        const qsizetype end = element.indexOf('\n', start);
-        text += "    ";
-        text += element.sliced(start, end + 1 - start);
-        start = end + 1;
+    std::sort(fields.begin(), fields.end(),
+              [](const Field& a, const Field& b) { return std::strcmp(a.key, b.key) < 0; });
+    QByteArray text("        {\n");
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        text += "            \"";
+        text += fields[i].key;
+        text += "\": ";
+        if (fields[i].literal)
+            text += fields[i].value.toLatin1();
+        else
+            appendJsonString(text, fields[i].value);
+        text += i + 1 < fields.size() ? ",\n" : "\n";
     }
+    text += "        }\n";
     return text;
 }
 
 // The rows in use (entry i of the name list names row i), written one after the other so that
-// only one row is ever held as JSON.
-template <typename Table, typename ToJson>
-bool writeRows(QIODevice& out, const Table& table, const QStringList& names, ToJson toJson)
+// only one row is ever held as text.
+template <typename Table, typename Fields>
+bool writeRows(QIODevice& out, const Table& table, const QStringList& names, Fields fieldsOf)
 {
     const qsizetype rows = std::min(names.size(), table.rowCount());
     for (qsizetype i = 0; i < rows; ++i) {
-        QByteArray text = rowText(toJson(table[i]));
+        QByteArray text = rowText(fieldsOf(table[i]));
         if (i + 1 < rows)
             text.insert(text.size() - 1, ',');
         if (out.write(text) != text.size())
@@ -161,8 +173,8 @@ bool writeDump(QFile& out, const Scenario& doc)
         const QByteArrayView head = QByteArrayView(frame).sliced(written, rowsAt - written);
         if (out.write(head.data(), head.size()) != head.size())
             return false;
-        const bool ok = table.ships ? writeRows(out, doc.ships, doc.shipNames, shipJson)
-                                    : writeRows(out, doc.stations, doc.stationNames, stationJson);
+        const bool ok = table.ships ? writeRows(out, doc.ships, doc.shipNames, shipFields)
+                                    : writeRows(out, doc.stations, doc.stationNames, stationFields);
         if (!ok)
             return false;
         written = table.at + table.marker.size();
