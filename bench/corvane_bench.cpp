@@ -40,7 +40,8 @@ const GeneratedInstallation& installation(int files)
 {
     static QMap<int, GeneratedInstallation> made;
     if (!made.contains(files))
-        made.insert(files, generateInstallation(scratch().filePath(QStringLiteral("inst%1").arg(files)), files));
+        made.insert(files,
+                    generateInstallation(scratch().filePath(QStringLiteral("inst%1").arg(files)), files));
     return made[files];
 }
 
@@ -86,7 +87,8 @@ Workspace openedWorkspace(int ships)
 
 void CatalogueRawRead(benchmark::State& state)
 {
-    const QString cfgDir = installation(static_cast<int>(state.range(0))).simFolder + QStringLiteral("Config/");
+    const QString cfgDir =
+        installation(static_cast<int>(state.range(0))).simFolder + QStringLiteral("Config/");
     for (auto _ : state) {
         for (const QString& file : configurationFiles(cfgDir))
             benchmark::DoNotOptimize(readTextLines(cfgDir + file));
@@ -95,7 +97,8 @@ void CatalogueRawRead(benchmark::State& state)
 
 void BuildCatalogue(benchmark::State& state)
 {
-    const QString cfgDir = installation(static_cast<int>(state.range(0))).simFolder + QStringLiteral("Config/");
+    const QString cfgDir =
+        installation(static_cast<int>(state.range(0))).simFolder + QStringLiteral("Config/");
     for (auto _ : state) {
         ScanLog log;
         benchmark::DoNotOptimize(buildCatalogue(cfgDir, log));
@@ -232,11 +235,14 @@ int main(int argc, char** argv)
     const std::vector<int> files = small ? std::vector<int>{500} : std::vector<int>{5000, 20000};
     const std::vector<int> ships = small ? std::vector<int>{500} : std::vector<int>{500, 2000, 8000, 32000};
     for (const int n : files) {
-        benchmark::RegisterBenchmark("CatalogueRawRead", CatalogueRawRead)->Arg(n)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("CatalogueRawRead", CatalogueRawRead)
+            ->Arg(n)
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("Catalogue", BuildCatalogue)->Arg(n)->Unit(benchmark::kMillisecond);
     }
     for (const int k : ships) {
-        for (const auto& [name, fn] : std::initializer_list<std::pair<const char*, void (*)(benchmark::State&)>>{
+        for (const auto& [name, fn] :
+             std::initializer_list<std::pair<const char*, void (*)(benchmark::State&)>>{
                  {"ScenarioRawRead", ScenarioRawRead},
                  {"ReadScenario", ReadScenario},
                  {"OpenInEditor", OpenInEditor},

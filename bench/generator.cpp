@@ -84,7 +84,8 @@ GeneratedInstallation generateInstallation(const QString& folder, int files)
     for (int b = 0; b < inst.bodies; ++b) {
         QString text;
         QTextStream out(&text);
-        out << "Mass = 5.97e24\r\nSize = " << 1000000 + b << "\r\nAtmAltLimit = 100000\r\nSidRotPeriod = 86400\r\n";
+        out << "Mass = 5.97e24\r\nSize = " << 1000000 + b
+            << "\r\nAtmAltLimit = 100000\r\nSidRotPeriod = 86400\r\n";
         out << "Base = " << baseName(b) << " 10.5 -3.25\r\n";
         pad(out, lineCount(b) / 2, b);
         out.flush();
@@ -127,12 +128,14 @@ QString generateScenario(const GeneratedInstallation& inst, int ships)
     QString text;
     QTextStream out(&text);
     out << "BEGIN_DESC\r\nA generated scenario of " << ships << " ships.\r\nEND_DESC\r\n\r\n";
-    out << "BEGIN_ENVIRONMENT\r\n  System " << inst.systemName << "\r\n  Date MJD 60311.7\r\nEND_ENVIRONMENT\r\n\r\n";
+    out << "BEGIN_ENVIRONMENT\r\n  System " << inst.systemName
+        << "\r\n  Date MJD 60311.7\r\nEND_ENVIRONMENT\r\n\r\n";
     out << "BEGIN_FOCUS\r\n  Ship Ship0\r\nEND_FOCUS\r\n\r\n";
     out << "BEGIN_STATIONS\r\n";
     for (int s = 0; s < stations; ++s) {
-        out << "Stn" << s << ":" << stationClassName(s % inst.stationClasses) << "\r\n  REF " << bodyName(s % bodies)
-            << "\r\n  EL_MJD 60311.5\r\n  ELEMENTS " << 8000000 + s << " 0.0006 51.64 247.5 130.2 85\r\n"
+        out << "Stn" << s << ":" << stationClassName(s % inst.stationClasses) << "\r\n  REF "
+            << bodyName(s % bodies) << "\r\n  EL_MJD 60311.5\r\n  ELEMENTS " << 8000000 + s
+            << " 0.0006 51.64 247.5 130.2 85\r\n"
             << "  AROT 0 90 0\r\n  ; generated station\r\nEND\r\n";
     }
     out << "END_STATIONS\r\n\r\nBEGIN_SHIPS\r\n";
@@ -147,8 +150,8 @@ QString generateScenario(const GeneratedInstallation& inst, int ships)
         }
         case 1: {
             const int b = k % bodies;
-            out << "  STATUS Landed " << bodyName(b) << "\r\n  BASE " << baseName(b) << ":" << 1 + k % (1 + b % 6)
-                << "\r\n  HEADING 90\r\n";
+            out << "  STATUS Landed " << bodyName(b) << "\r\n  BASE " << baseName(b) << ":"
+                << 1 + k % (1 + b % 6) << "\r\n  HEADING 90\r\n";
             break;
         }
         default:

@@ -139,7 +139,8 @@ void markOccupants(PlaceTree& tree, const Scenario& doc, const OccupancyRule& ru
             continue;
         // The copy holds only the nodes that existed when this ship's turn began: a ship is
         // never hung under an occupant added for itself.
-        const QVector<int> places = index.find(trimBlanks(ship.*rule.place).toUpper(), trimBlanks(ship.*rule.number));
+        const QVector<int> places =
+            index.find(trimBlanks(ship.*rule.place).toUpper(), trimBlanks(ship.*rule.number));
         for (const int place : places)
             index.add(tree.add(place, ship.Name, OccupantImage));
     }

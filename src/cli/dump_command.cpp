@@ -31,24 +31,25 @@ struct Field
 
 QVector<Field> stationFields(const StationRow& row)
 {
-    return {{"Name", row.Name},
-            {"ClassName", row.ClassName},
-            {"RefPlanet", row.RefPlanet},
-            {"RotationFrequency", row.RotationFrequency},
-            {"AngleX", row.AngleX},
-            {"AngleY", row.AngleY},
-            {"AngleZ", row.AngleZ},
-            {"UseClassRotation", row.UseClassRotation ? QStringLiteral("true") : QStringLiteral("false"), true},
-            {"SemiMajorAxis", row.SemiMajorAxis},
-            {"Excentricity", row.Excentricity},
-            {"Inclination", row.Inclination},
-            {"AscendingNodeLongitude", row.AscendingNodeLongitude},
-            {"PeriapsisLongitude", row.PeriapsisLongitude},
-            {"MeanLongitude", row.MeanLongitude},
-            {"EpochDate", isoDate(row.EpochDate)},
-            {"EpochHour", row.EpochHour},
-            {"EpochMinute", row.EpochMinute},
-            {"ExtraLines", row.ExtraLines}};
+    return {
+        {"Name", row.Name},
+        {"ClassName", row.ClassName},
+        {"RefPlanet", row.RefPlanet},
+        {"RotationFrequency", row.RotationFrequency},
+        {"AngleX", row.AngleX},
+        {"AngleY", row.AngleY},
+        {"AngleZ", row.AngleZ},
+        {"UseClassRotation", row.UseClassRotation ? QStringLiteral("true") : QStringLiteral("false"), true},
+        {"SemiMajorAxis", row.SemiMajorAxis},
+        {"Excentricity", row.Excentricity},
+        {"Inclination", row.Inclination},
+        {"AscendingNodeLongitude", row.AscendingNodeLongitude},
+        {"PeriapsisLongitude", row.PeriapsisLongitude},
+        {"MeanLongitude", row.MeanLongitude},
+        {"EpochDate", isoDate(row.EpochDate)},
+        {"EpochHour", row.EpochHour},
+        {"EpochMinute", row.EpochMinute},
+        {"ExtraLines", row.ExtraLines}};
 }
 
 QVector<Field> shipFields(const ShipRow& row)
@@ -125,8 +126,7 @@ bool writeRows(QIODevice& out, const Table& table, const QStringList& names, Fie
     return true;
 }
 
-template <typename Table>
-QJsonArray rowsStandIn(const Table& table, const QStringList& names)
+template <typename Table> QJsonArray rowsStandIn(const Table& table, const QStringList& names)
 {
     return std::min(names.size(), table.rowCount()) > 0 ? QJsonArray{kRowsMarker} : QJsonArray{};
 }
@@ -138,14 +138,15 @@ QByteArray frameText(const Scenario& doc)
     const QJsonObject start{{QStringLiteral("date"), isoDate(doc.startDate)},
                             {QStringLiteral("hour"), doc.startHour},
                             {QStringLiteral("minute"), doc.startMinute}};
-    const QJsonObject frame{{QStringLiteral("description"), doc.description},
-                            {QStringLiteral("system"), doc.planetarySystem},
-                            {QStringLiteral("start"), start},
-                            {QStringLiteral("focus"), doc.shipFocus},
-                            {QStringLiteral("focusCandidates"), QJsonArray::fromStringList(doc.possibleShipFocus)},
-                            {QStringLiteral("stations"), rowsStandIn(doc.stations, doc.stationNames)},
-                            {QStringLiteral("ships"), rowsStandIn(doc.ships, doc.shipNames)},
-                            {QStringLiteral("scanLog"), doc.scanLog.LogMessage}};
+    const QJsonObject frame{
+        {QStringLiteral("description"), doc.description},
+        {QStringLiteral("system"), doc.planetarySystem},
+        {QStringLiteral("start"), start},
+        {QStringLiteral("focus"), doc.shipFocus},
+        {QStringLiteral("focusCandidates"), QJsonArray::fromStringList(doc.possibleShipFocus)},
+        {QStringLiteral("stations"), rowsStandIn(doc.stations, doc.stationNames)},
+        {QStringLiteral("ships"), rowsStandIn(doc.ships, doc.shipNames)},
+        {QStringLiteral("scanLog"), doc.scanLog.LogMessage}};
     return QJsonDocument(frame).toJson(QJsonDocument::Indented);
 }
 

@@ -85,11 +85,12 @@ QString pick(QRandomGenerator& random, const QStringList& from)
 // make equal.
 const QStringList kBodies{QStringLiteral("Earth"), QStringLiteral("  Moon"), QStringLiteral("Mars"),
                           QStringLiteral("  Phobos"), QStringLiteral("  Moon")};
-const QStringList kPlaces{QStringLiteral("Earth"), QStringLiteral(" Moon "), QStringLiteral("Gate"),
+const QStringList kPlaces{QStringLiteral("Earth"), QStringLiteral(" Moon "),  QStringLiteral("Gate"),
                           QStringLiteral("gate "), QStringLiteral("Dock  1"), QStringLiteral("Ring")};
 const QStringList kClasses{QStringLiteral("Ring"), QStringLiteral(" ring"), QStringLiteral("Hub"),
                            QStringLiteral("None")};
-const QStringList kNumbers{QStringLiteral("1"), QStringLiteral(" 2"), QStringLiteral("01"), QStringLiteral("3")};
+const QStringList kNumbers{QStringLiteral("1"), QStringLiteral(" 2"), QStringLiteral("01"),
+                           QStringLiteral("3")};
 
 Scenario randomScenario(QRandomGenerator& random)
 {
@@ -108,7 +109,8 @@ Scenario randomScenario(QRandomGenerator& random)
     for (int k = 0; k < ships; ++k) {
         ShipRow& row = doc.ships[k];
         row.Name = random.bounded(4) == 0 ? QStringLiteral("Dock  2") : QStringLiteral("Ship%1").arg(k);
-        row.Status = pick(random, {QStringLiteral("Docked"), QStringLiteral(" docked"), QStringLiteral("Landed")});
+        row.Status =
+            pick(random, {QStringLiteral("Docked"), QStringLiteral(" docked"), QStringLiteral("Landed")});
         row.DockStation = pick(random, kPlaces);
         row.DockPort = pick(random, kNumbers);
         doc.shipNames.append(row.Name);
@@ -118,8 +120,10 @@ Scenario randomScenario(QRandomGenerator& random)
 
 TEST(PlaceTreeIndex, StationTreeAndDockMarksMatchAScanOfEveryNode)
 {
-    const QVector<StationClassRow> classes{{QStringLiteral("Ring"), 3}, {QStringLiteral("HUB"), 2},
-                                           {QStringLiteral("ring"), 2}, {QStringLiteral("None"), -1}};
+    const QVector<StationClassRow> classes{{QStringLiteral("Ring"), 3},
+                                           {QStringLiteral("HUB"), 2},
+                                           {QStringLiteral("ring"), 2},
+                                           {QStringLiteral("None"), -1}};
     QRandomGenerator random(20261209);
     for (int round = 0; round < 400; ++round) {
         const Scenario doc = randomScenario(random);
@@ -144,7 +148,8 @@ TEST(PlaceTreeIndex, BaseTreeHangsEachBaseUnderEveryBodyOfItsNameInAnyCase)
     const QStringList bodies{QStringLiteral("Earth"), QStringLiteral("  Moon"), QStringLiteral("EARTH"),
                              QStringLiteral("Mars")};
     PlaceTree tree;
-    BaseTreeUpdate(tree, bodies, {QStringLiteral("Canaveral: 2:earth"), QStringLiteral("Tranquility: 1: Moon ")});
+    BaseTreeUpdate(tree, bodies,
+                   {QStringLiteral("Canaveral: 2:earth"), QStringLiteral("Tranquility: 1: Moon ")});
     QStringList shown;
     for (const PlaceNode& node : tree.nodes)
         shown.append(QString::number(node.parent) + u' ' + node.text);
