@@ -12,7 +12,10 @@ void appendJsonString(QByteArray& out, QStringView text)
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c >= 0x20 && c != u'"' && c != u'\\')
+        const bool paired = QChar::isHighSurrogate(c)  ? i + 1 < text.size() && text[i + 1].isLowSurrogate()
+                            : QChar::isLowSurrogate(c) ? i > 0 && text[i - 1].isHighSurrogate()
+                                                       : true;
+        if (c >= 0x20 && c != u'"' && c != u'\\' && paired)
             continue;
         flush(i);
         plainFrom = i + 1;
@@ -39,9 +42,10 @@ void appendJsonString(QByteArray& out, QStringView text)
             out += "\\t";
             break;
         default:
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xf];
+            // A control character, or a surrogate without its other half.
+            out += "\\u";
+            for (const int shift : {12, 8, 4, 0})
+                out += kHex[(c >> shift) & 0xf];
         }
     }
     flush(text.size());
