@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
     Vex window(QDir::currentPath());
     closeOnTerminationSignal(&window);
     window.show();
-    window.start();
+    // Started from the event loop: the window paints its start picture while the catalogue is
+    // built, and a termination signal that arrives meanwhile still ends the loop.
+    QTimer::singleShot(0, &window, &Vex::start);
     return app.exec();
 }
