@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 namespace {
 
@@ -40,6 +41,8 @@ int main(int argc, char** argv)
     Vex window(QDir::currentPath());
     closeOnTerminationSignal(&window);
     window.show();
-    window.start(line.file);
+    // Started from the event loop: the window paints its start picture while the catalogue is
+    // built, and a termination signal that arrives meanwhile still ends the loop.
+    QTimer::singleShot(0, &window, [&window, file = line.file] { window.start(file); });
     return app.exec();
 }

@@ -3,6 +3,9 @@
 #include "bases.h"
 #include "document/text_primitives.h"
 
+#include <QHash>
+#include <QPair>
+
 #include <algorithm>
 
 void PlaceTree::clear()
@@ -22,6 +25,7 @@ void PlaceTree::removeImage(int image)
     // a removed node, and the new indices of kept parents are known before their children move.
     QVector<int> newIndex(nodes.size(), -1);
     QVector<PlaceNode> kept;
+    kept.reserve(nodes.size());
     for (qsizetype i = 0; i < nodes.size(); ++i) {
         const PlaceNode& node = nodes[i];
         const bool orphan = node.parent >= 0 && newIndex[node.parent] < 0;
@@ -86,29 +90,59 @@ struct OccupancyRule
     QString ShipRow::*place;
 };
 
+// Where ships may be hung: every node that starts with the rule's prefix and has a parent, by
+// its parent's text (trimmed, upper case) and its number. Each list keeps node order, and a node
+// added later comes later, so a look-up visits the nodes in the order a scan of the tree would.
+class OccupancyIndex
+{
+public:
+    OccupancyIndex(const PlaceTree& tree, const QString& prefix) : tree_(tree), prefix_(prefix)
+    {
+        for (qsizetype j = 0; j < tree.size(); ++j)
+            add(static_cast<int>(j));
+    }
+
+    void add(int node)
+    {
+        const PlaceNode& place = tree_.nodes[node];
+        if (!place.text.startsWith(prefix_) || place.parent < 0)
+            return;
+        // The docks (pads) of one station (base) follow each other: its text is upper-cased once.
+        if (place.parent != lastParent_) {
+            lastParent_ = place.parent;
+            lastParentKey_ = trimBlanks(tree_.nodes[place.parent].text).toUpper();
+        }
+        places_[{lastParentKey_, trimBlanks(GetNumberValue(place.text))}].append(node);
+    }
+
+    QVector<int> find(const QString& place, const QString& number) const
+    {
+        return places_.value({place, number});
+    }
+
+private:
+    const PlaceTree& tree_;
+    QString prefix_;
+    int lastParent_ = -1;
+    QString lastParentKey_;
+    QHash<QPair<QString, QString>, QVector<int>> places_;
+};
+
 void markOccupants(PlaceTree& tree, const Scenario& doc, const OccupancyRule& rule)
 {
     tree.removeImage(OccupantImage);
+    OccupancyIndex index(tree, rule.prefix);
     const qsizetype ships = std::min(doc.shipNames.size(), doc.ships.rowCount());
     for (qsizetype k = 0; k < ships; ++k) {
         const ShipRow& ship = doc.ships[k];
         if (trimBlanks(ship.Status).compare(rule.status, Qt::CaseInsensitive) != 0)
             continue;
-        const QString number = trimBlanks(ship.*rule.number);
-        const QString place = trimBlanks(ship.*rule.place).toUpper();
-        // Only the nodes that existed when this ship's turn began: a ship is never hung under
-        // an occupant added for itself.
-        const qsizetype existing = tree.size();
-        for (qsizetype j = 0; j < existing; ++j) {
-            const PlaceNode& node = tree.nodes[j];
-            if (!node.text.startsWith(rule.prefix) || node.parent < 0)
-                continue;
-            if (trimBlanks(GetNumberValue(node.text)) != number)
-                continue;
-            if (trimBlanks(tree.nodes[node.parent].text).toUpper() != place)
-                continue;
-            tree.add(static_cast<int>(j), ship.Name, OccupantImage);
-        }
+        // The copy holds only the nodes that existed when this ship's turn began: a ship is
+        // never hung under an occupant added for itself.
+        const QVector<int> places =
+            index.find(trimBlanks(ship.*rule.place).toUpper(), trimBlanks(ship.*rule.number));
+        for (const int place : places)
+            index.add(tree.add(place, ship.Name, OccupantImage));
     }
     // Parent, grandparent, great-grandparent and root: the occupant is visible whatever the
     // depth of its dock or pad.
@@ -122,6 +156,52 @@ void markOccupants(PlaceTree& tree, const Scenario& doc, const OccupancyRule& ru
         }
         tree.nodes[tree.root(static_cast<int>(i))].expanded = true;
     }
+}
+
+// The nodes of a tree by their text as a key gives it, kept up to date as nodes are added, so
+// that hanging stations (bases) under the nodes of their body costs one look-up each.
+class TextIndex
+{
+public:
+    TextIndex(PlaceTree& tree, QString (*key)(const QString&)) : tree_(tree), key_(key)
+    {
+        for (qsizetype j = 0; j < tree.size(); ++j)
+            nodes_[key_(tree.nodes[j].text)].append(static_cast<int>(j));
+    }
+
+    QVector<int> find(const QString& key) const { return nodes_.value(key); }
+
+    int add(int parent, const QString& text, int image)
+    {
+        const int node = tree_.add(parent, text, image);
+        nodes_[key_(text)].append(node);
+        return node;
+    }
+
+private:
+    PlaceTree& tree_;
+    QString (*key_)(const QString&);
+    QHash<QString, QVector<int>> nodes_;
+};
+
+QString trimmedText(const QString& text)
+{
+    return trimBlanks(text);
+}
+
+QString trimmedUpperText(const QString& text)
+{
+    return trimBlanks(text).toUpper();
+}
+
+// The dock count of each station class by its trimmed upper-case name; the last row of a name
+// counts, as in StationDockNumberDisplay.
+QHash<QString, int> dockCounts(const QVector<StationClassRow>& stationClasses)
+{
+    QHash<QString, int> counts;
+    for (const StationClassRow& row : stationClasses)
+        counts.insert(trimBlanks(row.Name).toUpper(), row.DockCount);
+    return counts;
 }
 
 std::optional<PlaceLabels> freePlaceLabels(const PlaceTree& tree, int node, int image, const QString& word)
@@ -146,18 +226,18 @@ void StationTreeUpdate(PlaceTree& tree, const QStringList& bodies, const Scenari
 {
     tree.clear();
     addBodies(tree, bodies);
+    // Every node counts as a reference, docks and stations added before included; the copy a
+    // look-up returns holds only the nodes that existed when this station's turn began.
+    TextIndex index(tree, trimmedText);
+    const QHash<QString, int> docksOfClass = dockCounts(stationClasses);
     const qsizetype stations = std::min(doc.stationNames.size(), doc.stations.rowCount());
     for (qsizetype i = 0; i < stations; ++i) {
         const StationRow& station = doc.stations[i];
-        const QString reference = trimBlanks(station.RefPlanet);
-        const qsizetype existing = tree.size();
-        for (qsizetype j = 0; j < existing; ++j) {
-            if (trimBlanks(tree.nodes[j].text) != reference)
-                continue;
-            const int node = tree.add(static_cast<int>(j), station.Name, StationImage);
-            const int docks = StationDockNumberDisplay(stationClasses, station.ClassName);
+        const int docks = docksOfClass.value(trimBlanks(station.ClassName).toUpper(), 0);
+        for (const int reference : index.find(trimBlanks(station.RefPlanet))) {
+            const int node = index.add(reference, station.Name, StationImage);
             for (int dock = 1; dock <= docks; ++dock)
-                tree.add(node, numberedPlace(QStringLiteral("Dock"), dock), DockImage);
+                index.add(node, numberedPlace(QStringLiteral("Dock"), dock), DockImage);
         }
     }
 }
@@ -166,16 +246,13 @@ void BaseTreeUpdate(PlaceTree& tree, const QStringList& bodies, const QStringLis
 {
     tree.clear();
     addBodies(tree, bodies);
+    TextIndex index(tree, trimmedUpperText);
     for (const QString& entry : baseTable) {
         const BaseEntry base = splitBaseEntry(entry);
-        const QString body = trimBlanks(base.body).toUpper();
-        const qsizetype existing = tree.size();
-        for (qsizetype j = 0; j < existing; ++j) {
-            if (trimBlanks(tree.nodes[j].text).toUpper() != body)
-                continue;
-            const int node = tree.add(static_cast<int>(j), base.displayName, BaseImage);
+        for (const int body : index.find(trimBlanks(base.body).toUpper())) {
+            const int node = index.add(body, base.displayName, BaseImage);
             for (int pad = 1; pad <= base.padCount; ++pad)
-                tree.add(node, numberedPlace(QStringLiteral("Landing pad"), pad), PadImage);
+                index.add(node, numberedPlace(QStringLiteral("Landing pad"), pad), PadImage);
         }
     }
 }

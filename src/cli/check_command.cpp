@@ -40,6 +40,7 @@ bool checkScenario(const Workspace& started, const QString& given, const QFileIn
                    QTextStream& err)
 {
     Workspace ws = started;
+    ws.bodyFigures.keep = true;
     ws.folders.ScnDir = withTrailingSeparator(file.absolutePath());
     ws.scnfile = file.fileName();
     if (openScenario(ws))

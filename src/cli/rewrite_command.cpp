@@ -13,11 +13,12 @@ int rewrite(const QStringList& args)
 {
     if (args.size() != 2)
         return usageError(QStringLiteral("usage: corvane-scn rewrite IN.scn OUT.scn"));
-    if (!readTextLines(args[0]))
+    auto lines = readTextLines(args[0]);
+    if (!lines)
         return usageError(QStringLiteral("can not read ") + args[0]);
     Scenario doc;
     ScenarioReaderHost host;
-    TabSettings(args[0], doc, host);
+    readScenarioLines(args[0], std::move(lines), doc, host);
     if (doc.scanLog.LogError)
         QTextStream(stderr) << "corvane-scn: " << args[0] << ": " << doc.scanLog.LogMessage << '\n';
     // The editor refuses to save a scenario without ships; so does the tool.

@@ -103,7 +103,7 @@ void storeShipForm(const ShipForm& form, ShipRow& row)
 
 using ShipFailures = QVector<FieldFailure<ShipForm>>;
 
-ShipFailures orbitingFailures(const ShipForm& form, const QString& cfgDir, ScanLog& log)
+ShipFailures orbitingFailures(const ShipForm& form, const QString& cfgDir, ScanLog& log, BodyFigures* kept)
 {
     ShipFailures failures;
     const auto number = [&failures, &form](QString ShipForm::*field, const char* message) {
@@ -126,7 +126,7 @@ ShipFailures orbitingFailures(const ShipForm& form, const QString& cfgDir, ScanL
     angle(&ShipForm::arotZ, "The object frame rotation angle orientation on axis Z is not correct.");
 
     // The radius alone, without the atmosphere: a ship exactly on the surface is inside.
-    const double size = bodyRadius(cfgDir, trimBlanks(form.orbitingPlanet), log);
+    const double size = keptBodyRadius(kept, cfgDir, trimBlanks(form.orbitingPlanet), log);
     const double distance =
         std::hypot(numericValue(form.rposX), numericValue(form.rposY), numericValue(form.rposZ));
     if (distance <= size)
@@ -286,11 +286,12 @@ void padChosen(Workspace& ws, const PlaceLabels& labels)
     ws.shipForm.landedPlanet = labels.planet;
 }
 
-QVector<FieldFailure<ShipForm>> shipFieldFailures(const ShipForm& form, const QString& cfgDir, ScanLog& log)
+QVector<FieldFailure<ShipForm>> shipFieldFailures(const ShipForm& form, const QString& cfgDir, ScanLog& log,
+                                                  BodyFigures* kept)
 {
     switch (form.status) {
     case ShipStatusOption::Orbiting:
-        return orbitingFailures(form, cfgDir, log);
+        return orbitingFailures(form, cfgDir, log, kept);
     case ShipStatusOption::Landed:
         return landedFailures(form);
     case ShipStatusOption::Docked:
@@ -303,7 +304,7 @@ QVector<FieldFailure<ShipForm>> shipFieldFailures(const ShipForm& form, const QS
 
 QStringList shipValidationFailures(Workspace& ws)
 {
-    return failureMessages(shipFieldFailures(ws.shipForm, ws.folders.CfgDir, ws.doc.scanLog));
+    return failureMessages(shipFieldFailures(ws.shipForm, ws.folders.CfgDir, ws.doc.scanLog, &ws.bodyFigures));
 }
 
 bool validateShip(Workspace& ws, UserDialogs& dialogs)
@@ -339,6 +340,8 @@ void rebuildShipList(Workspace& ws)
     doc.possibleShipFocusIndex = -1;
     const auto candidate = [&doc](qsizetype k) { return doc.ships[k].Name + u':' + doc.ships[k].ClassName; };
     if (n > 0) {
+        doc.possibleShipFocus.reserve(n);
+        doc.shipNames.reserve(n);
         for (qsizetype k = 0; k < n && k < doc.ships.rowCount(); ++k) {
             doc.possibleShipFocus.append(candidate(k));
             doc.shipNames.append(doc.ships[k].Name);

@@ -37,8 +37,9 @@ void padChosen(Workspace& ws, const PlaceLabels& labels);
 
 // Every failed check of the selected status, in order, with the text fields each one concerns;
 // the body file under `cfgDir` is read as validation reads it, a file that cannot be read logged
-// in `log`.
-QVector<FieldFailure<ShipForm>> shipFieldFailures(const ShipForm& form, const QString& cfgDir, ScanLog& log);
+// in `log` (through the figures `kept` holds, when given).
+QVector<FieldFailure<ShipForm>> shipFieldFailures(const ShipForm& form, const QString& cfgDir, ScanLog& log,
+                                                  BodyFigures* kept = nullptr);
 // The messages of every failed check of the selected status, in order.
 QStringList shipValidationFailures(Workspace& ws);
 // "Ship parameter validation": shows every failure at once, or stores the form into the

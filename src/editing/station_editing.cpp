@@ -161,7 +161,7 @@ void changeStationClass(Workspace& ws)
 }
 
 QVector<FieldFailure<StationForm>> stationFieldFailures(const StationForm& form, const QString& cfgDir,
-                                                        ScanLog& log)
+                                                        ScanLog& log, BodyFigures* kept)
 {
     QVector<FieldFailure<StationForm>> failures;
     const auto fail = [&failures](const QString& message, QVector<QString StationForm::*> fields) {
@@ -169,7 +169,8 @@ QVector<FieldFailure<StationForm>> stationFieldFailures(const StationForm& form,
     };
 
     const QString planet = trimBlanks(form.refPlanet);
-    const double limit = bodyRadius(cfgDir, planet, log) + bodyAtmosphereLimit(cfgDir, planet, log);
+    const double limit =
+        keptBodyRadius(kept, cfgDir, planet, log) + keptAtmosphereLimit(kept, cfgDir, planet, log);
     const bool axisIsNumber = IsANumber(form.semiMajorAxis);
     const double a = numericValue(form.semiMajorAxis);
     const double e = numericValue(form.excentricity);
@@ -216,7 +217,7 @@ QVector<FieldFailure<StationForm>> stationFieldFailures(const StationForm& form,
 
 QStringList stationValidationFailures(Workspace& ws)
 {
-    return failureMessages(stationFieldFailures(ws.stationForm, ws.folders.CfgDir, ws.doc.scanLog));
+    return failureMessages(stationFieldFailures(ws.stationForm, ws.folders.CfgDir, ws.doc.scanLog, &ws.bodyFigures));
 }
 
 bool validateStation(Workspace& ws, UserDialogs& dialogs)

@@ -24,9 +24,10 @@ void changeStationPlanet(Workspace& ws);
 void changeStationClass(Workspace& ws);
 
 // Every failed check of a station form, in order, with the fields each one concerns; the body
-// file under `cfgDir` is read as validation reads it, a file that cannot be read logged in `log`.
+// file under `cfgDir` is read as validation reads it (through the figures `kept` holds, when
+// given), a file that cannot be read logged in `log`.
 QVector<FieldFailure<StationForm>> stationFieldFailures(const StationForm& form, const QString& cfgDir,
-                                                        ScanLog& log);
+                                                        ScanLog& log, BodyFigures* kept = nullptr);
 // The messages of every failed check, in order; empty when the form is acceptable.
 QStringList stationValidationFailures(Workspace& ws);
 // "Station parameter validation": shows every failure at once, or stores the form into the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "body_figures.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/folder_values.h"
 #include "catalogue/place_tree.h"
@@ -34,4 +35,5 @@ struct Workspace
     StationForm stationForm;
     ShipForm shipForm;
     QString scnfile; // file name of the edited scenario, relative to folders.ScnDir
+    BodyFigures bodyFigures;
 };

@@ -161,7 +161,13 @@ void Vex::start(const QString& scenarioFile)
                           MessageIcon::Information});
         return;
     }
+    // The scan of a large configuration folder takes seconds: the busy pointer shows meanwhile,
+    // over a window that has painted its start picture first instead of staying blank.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (isVisible())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     ws_.catalogue = buildCatalogue(ws_.folders.CfgDir, ws_.doc.scanLog);
+    QApplication::restoreOverrideCursor();
     ws_.planetarySystems = ws_.catalogue.planetarySystems;
     ws_.stationForm.stationClassIndex = ws_.catalogue.stationClasses.isEmpty() ? -1 : 0;
     environment_->refresh();
