@@ -6,8 +6,10 @@
 // names are appended directly (CfgDir + "Earth.cfg").
 struct FolderValues
 {
-    QString ProgDir;     // working folder at start, where vex.cfg lives
-    QString HelpDir;     // the same folder, where the help file is looked for
+    QString ProgDir;     // working folder at start, made current again when the editor closes
+    QString SettingsDir; // where vex.cfg is read and written: ProgDir when it holds vex.cfg, else
+                         // the user's configuration folder (see start_folders.h)
+    QString HelpDir;     // where the help file was found: installed data folder, program folder or ProgDir
     QString VexDir;      // the simulator folder, as stored in vex.cfg
     QString ConfigDir;   // value of ConfigDir in corvane.cfg ("\Config\")
     QString ScenarioDir; // value of ScenarioDir in corvane.cfg ("\Scenarios\")

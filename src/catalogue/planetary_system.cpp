@@ -135,16 +135,23 @@ BodyDisplay bodyDisplayOf(const QStringList& lines, const QLocale& locale)
     return display;
 }
 
+std::optional<double> bodyNumber(const QString& cfgDir, const QString& planet, const QString& key,
+                                 ScanLog& log)
+{
+    const auto value = bodyValue(bodyFilePath(cfgDir, planet), key, log);
+    if (!value)
+        return std::nullopt;
+    return numericValue(*value);
+}
+
 double bodyRadius(const QString& cfgDir, const QString& planet, ScanLog& log)
 {
-    const auto size = bodyValue(bodyFilePath(cfgDir, planet), kSizeKey, log);
-    return size ? numericValue(*size) : 0.0;
+    return bodyNumber(cfgDir, planet, kSizeKey, log).value_or(0.0);
 }
 
 double bodyAtmosphereLimit(const QString& cfgDir, const QString& planet, ScanLog& log)
 {
-    const auto limit = bodyValue(bodyFilePath(cfgDir, planet), kAtmosphereKey, log);
-    return limit ? numericValue(*limit) : 0.0;
+    return bodyNumber(cfgDir, planet, kAtmosphereKey, log).value_or(0.0);
 }
 
 void PlanetarySystemUpdate(Scenario& doc)

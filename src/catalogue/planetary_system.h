@@ -50,6 +50,11 @@ QString groupedWholeNumber(double value, const QLocale& locale = QLocale());
 // Hours, minutes and seconds of a period in seconds, its sign ignored: 86164.1 gives "23h56min4sec".
 QString rotationPeriodText(double seconds);
 
+// The number of a body file value (Mass, Size, AtmAltLimit...) cut and read as validation reads
+// it; none when the file lacks the key or cannot be read.
+std::optional<double> bodyNumber(const QString& cfgDir, const QString& planet, const QString& key,
+                                 ScanLog& log);
+
 // Radius (Size) and atmosphere limit (AtmAltLimit, 0 without the key) used by validation, read
 // from the body file each time; a missing file or key reads as 0.
 double bodyRadius(const QString& cfgDir, const QString& planet, ScanLog& log);

@@ -17,15 +17,9 @@ bool isFolder(const QString& path)
 
 } // namespace
 
-void setStartFolders(FolderValues& folders, const QString& startFolder)
+std::optional<QString> readSettingsFile(const QString& folder)
 {
-    folders.ProgDir = withTrailingSeparator(startFolder);
-    folders.HelpDir = folders.ProgDir;
-}
-
-std::optional<QString> readSettingsFile(const QString& progDir)
-{
-    const auto lines = readTextLines(joinPath(progDir, kSettingsFileName));
+    const auto lines = readTextLines(joinPath(folder, kSettingsFileName));
     return lines ? settingsFolder(*lines) : std::nullopt;
 }
 
@@ -40,18 +34,23 @@ std::optional<QString> settingsFolder(const QStringList& lines)
     return first;
 }
 
-std::optional<QString> storedSimulatorFolder(const QString& progDir)
+std::optional<QString> storedSimulatorFolder(const QString& folder)
 {
-    const auto stored = readSettingsFile(progDir);
+    const auto stored = readSettingsFile(folder);
     if (!stored)
         return std::nullopt;
-    // A folder written relative to the start-up folder by hand ("..\Corvane").
-    return QDir::isRelativePath(toSlashes(*stored)) ? QDir::cleanPath(joinPath(progDir, *stored)) : *stored;
+    // A folder written relative to the settings file's folder by hand ("..\Corvane").
+    return QDir::isRelativePath(toSlashes(*stored)) ? QDir::cleanPath(joinPath(folder, *stored)) : *stored;
 }
 
 WriteResult writeSettingsFile(const QString& folder, const QString& vexDir)
 {
-    return writeTextFileSafely(joinPath(folder, kSettingsFileName), {vexDir});
+    const QString path = joinPath(folder, kSettingsFileName);
+    // The user's configuration folder does not exist before the first settings are kept there.
+    if (!QDir().mkpath(resolvePath(folder)))
+        return {false, path,
+                QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder))};
+    return writeTextFileSafely(path, {vexDir});
 }
 
 QString simulatorConfigCandidate(const QString& folder)
@@ -73,14 +72,14 @@ bool isSimulatorFolder(const QString& folder)
 
 bool CorvaneFolderLocation(FolderValues& folders, const FolderSearchDialog& dialog)
 {
-    if (const auto stored = storedSimulatorFolder(folders.ProgDir)) {
+    if (const auto stored = storedSimulatorFolder(folders.SettingsDir)) {
         folders.VexDir = *stored;
         if (isSimulatorFolder(folders.VexDir))
             return true;
     }
     if (dialog)
         dialog();
-    const auto stored = storedSimulatorFolder(folders.HelpDir);
+    const auto stored = storedSimulatorFolder(folders.SettingsDir);
     if (!stored)
         return false;
     folders.VexDir = *stored;
@@ -132,7 +131,7 @@ SimulatorLocation locateSimulator(FolderValues& folders, const FolderSearchDialo
     folders.ConfigDir = config->ConfigDir;
     folders.ScenarioDir = config->ScenarioDir;
     formConfigurationFolders(folders);
-    result.settingsWrite = writeSettingsFile(folders.ProgDir, folders.VexDir);
+    result.settingsWrite = writeSettingsFile(folders.SettingsDir, folders.VexDir);
     result.located = isFolder(folders.CfgDir);
     return result;
 }

@@ -18,19 +18,20 @@ inline const QString kFolderNotLocatedWarning =
     QStringLiteral("The Corvane folder was not correctly located. You must locate it using the folder search "
                    "in the menu Tools.");
 
-// First line of vex.cfg in `progDir` after ClearComments; nullopt when the file is missing,
+// First line of vex.cfg in `folder` after ClearComments; nullopt when the file is missing,
 // unreadable or empty.
-std::optional<QString> readSettingsFile(const QString& progDir);
+std::optional<QString> readSettingsFile(const QString& folder);
 
 // The simulator folder the lines of vex.cfg name: the first line after ClearComments; nullopt
 // when there is no line or it is empty.
 std::optional<QString> settingsFolder(const QStringList& lines);
 
-// The simulator folder vex.cfg names, as a full path: a folder written relative to `progDir`
-// is taken from there.
-std::optional<QString> storedSimulatorFolder(const QString& progDir);
+// The simulator folder the vex.cfg in `folder` names, as a full path: a folder written relative
+// to `folder` is taken from there.
+std::optional<QString> storedSimulatorFolder(const QString& folder);
 
-// Writes `vexDir` as the one line of vex.cfg in `folder`, safely.
+// Writes `vexDir` as the one line of vex.cfg in `folder`, safely, creating the folder first when
+// it does not exist.
 WriteResult writeSettingsFile(const QString& folder, const QString& vexDir);
 
 // Whether `folder` holds corvane.cfg (any letter case) that can be opened.
@@ -39,19 +40,15 @@ bool isSimulatorFolder(const QString& folder);
 // The candidate file the folder dialog checks for a folder: no doubled separator for a root.
 QString simulatorConfigCandidate(const QString& folder);
 
-// ProgDir and HelpDir: the folder the editor was started in, with a trailing separator. The
-// settings file lives there; a relative folder in it is taken from there.
-void setStartFolders(FolderValues& folders, const QString& startFolder);
-
 // Shows the folder search dialog modally and returns when it is closed. The dialog writes the
 // settings file itself when the user validates a folder.
 using FolderSearchDialog = std::function<void()>;
 
-// Reads vex.cfg and proves the simulator folder; when that fails, runs the dialog and reads the
-// settings again. Sets VexDir (unchanged when nothing could be established) and returns whether
-// a settings file was read. A relative folder in vex.cfg is taken from ProgDir, so VexDir is
-// always a full path. The process working folder is neither read nor changed: every later step
-// takes its folder from VexDir.
+// Reads vex.cfg in SettingsDir and proves the simulator folder; when that fails, runs the dialog
+// and reads the settings again. Sets VexDir (unchanged when nothing could be established) and
+// returns whether a settings file was read. A relative folder in vex.cfg is taken from
+// SettingsDir, so VexDir is always a full path. The process working folder is neither read nor
+// changed: every later step takes its folder from VexDir.
 bool CorvaneFolderLocation(FolderValues& folders, const FolderSearchDialog& dialog);
 
 struct SimulatorConfig

@@ -1,9 +1,19 @@
 // corvane-scn: the editor's reader, writer, catalogue and checks for scenario authors, without
 // a window.
+#include "build_info.h"
 #include "commands.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+
+namespace {
+
+const QString kUsage = QStringLiteral("usage: corvane-scn dump FILE.scn | rewrite IN.scn OUT.scn | "
+                                      "catalogue --sim SIMFOLDER [--system NAME] | "
+                                      "check --sim SIMFOLDER FILE.scn... | orbits --sim SIMFOLDER FILE.scn");
+
+} // namespace
 
 std::map<QString, Command>& commandTable()
 {
@@ -25,15 +35,44 @@ int usageError(const QString& message)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments();
-    args.removeFirst();
+    QCoreApplication::setApplicationName(QStringLiteral("corvane-scn"));
+    QCoreApplication::setApplicationVersion(kProgramVersion);
 
+    // Options before the command are the tool's own; everything from the command on is the
+    // command's (check --sim ..., catalogue --system ...).
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Reads, rewrites, lists and checks Corvane scenario files as the editor does.\n\n"
+        "Commands:\n"
+        "  dump FILE.scn                              the scenario as the editor reads it, JSON\n"
+        "  rewrite IN.scn OUT.scn                     read and write with no edit\n"
+        "  catalogue --sim SIMFOLDER [--system NAME]  what the editor offers, JSON\n"
+        "  check --sim SIMFOLDER FILE.scn...          the editor's checks, one line per failure\n"
+        "  orbits --sim SIMFOLDER FILE.scn            the derived orbit of every station and orbiting "
+        "ship, JSON\n\n"
+        "Exit status: 0 success, 1 a check failed, 2 usage error or unreadable file."));
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("dump, rewrite, catalogue, check or orbits."),
+                                 QStringLiteral("COMMAND [ARGUMENTS...]"));
+    if (!parser.parse(app.arguments()))
+        return usageError(parser.errorText() + QStringLiteral("; ") + kUsage);
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        QTextStream(stdout) << "corvane-scn " << kProgramVersion << '\n';
+        return 0;
+    }
+
+    QStringList args = parser.positionalArguments();
     const auto& commands = commandTable();
     const auto command = args.isEmpty() ? commands.end() : commands.find(args.first());
     if (command == commands.end())
-        return usageError(QStringLiteral("usage: corvane-scn dump FILE.scn | rewrite IN.scn OUT.scn | "
-                                         "catalogue --sim SIMFOLDER [--system NAME] | "
-                                         "check --sim SIMFOLDER FILE.scn..."));
+        return usageError(kUsage);
     args.removeFirst();
     return command->second(args);
 }

@@ -7,16 +7,31 @@
 #include <string>
 #include <string_view>
 
-QString numberText(double value)
+namespace {
+
+// The digits of a number that is neither zero nor NaN (both are written "0"); an infinity is
+// written as the largest finite magnitude.
+std::string digitsOf(double value, std::chars_format format, int precision)
 {
-    if (value == 0.0 || std::isnan(value))
-        return QStringLiteral("0");
     if (std::isinf(value))
         value = value > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
-    QString text = QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision);
+    return std::string(buffer.data(), result.ptr);
+}
+
+bool writtenAsZero(double value)
+{
+    return value == 0.0 || std::isnan(value);
+}
+
+} // namespace
+
+QString numberText(double value)
+{
+    if (writtenAsZero(value))
+        return QStringLiteral("0");
+    QString text = QString::fromStdString(digitsOf(value, std::chars_format::general, 15));
     text.replace(u'e', u'E');
     return text;
 }
@@ -29,15 +44,11 @@ QString convertedNumber(double value)
 
 QString plainNumberText(double value)
 {
-    if (value == 0.0 || std::isnan(value))
+    if (writtenAsZero(value))
         return QStringLiteral("0");
-    if (std::isinf(value))
-        value = value > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
-    // '-d.ddddddddddddddE+xx': the 15 significant digits and the place of the point.
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, 14);
-    const std::string_view text(buffer.data(), result.ptr - buffer.data());
+    // '-d.dddddddddddddde+xx': the 15 significant digits and the place of the point.
+    const std::string scientific = digitsOf(value, std::chars_format::scientific, 14);
+    const std::string_view text(scientific);
     const bool negative = text.front() == '-';
     const std::size_t mantissaStart = negative ? 1 : 0;
     const std::size_t e = text.find('e');

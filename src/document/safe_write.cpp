@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -29,7 +30,12 @@ bool writeChunk(QSaveFile& file, const char* data, qint64 size, QString& error)
         }
     }
     if (file.write(data, size) != size || !file.flush()) {
+        // Qt often keeps no text of its own for a failed write; the system's reason is the one
+        // the user needs ("No space left on device").
+        const int code = errno;
         error = file.errorString();
+        if ((error.isEmpty() || error == u"Unknown error") && code != 0)
+            error = qt_error_string(code);
         return false;
     }
     return true;

@@ -5,11 +5,29 @@
 ScenarioLine::ScenarioLine(const QString& line) : raw(line), cleaned(line)
 {
     ClearComments(cleaned);
-    trimmed = trimBlanks(cleaned);
-    while (!trimmed.isEmpty() && trimmed.back().unicode() < 32) {
-        trimmed.chop(1);
-        trimmed = trimTrailingBlanks(trimmed);
+    trimmed = valueTrimmed(cleaned);
+}
+
+QString valueTrimmed(QStringView text)
+{
+    QString value = trimBlanks(text);
+    while (!value.isEmpty() && value.back().unicode() < 32) {
+        value.chop(1);
+        value = trimTrailingBlanks(value);
     }
+    return value;
+}
+
+bool ScenarioLine::isSectionKeyword() const
+{
+    for (const QStringView keyword :
+         {u"BEGIN_DESC", u"END_DESC", u"BEGIN_ENVIRONMENT", u"END_ENVIRONMENT", u"BEGIN_FOCUS", u"END_FOCUS",
+          u"BEGIN_CAMERA", u"END_CAMERA", u"BEGIN_HUD", u"END_HUD", u"END_MFD", u"BEGIN_STATIONS",
+          u"END_STATIONS", u"BEGIN_SHIPS", u"END_SHIPS"}) {
+        if (is(keyword))
+            return true;
+    }
+    return startsWith(u"BEGIN_MFD");
 }
 
 bool ScenarioLine::isBlockLine() const

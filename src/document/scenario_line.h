@@ -12,10 +12,7 @@ struct ScenarioLine
 
     const QString& raw; // as read, indentation and comment included
     QString cleaned;    // after ClearComments
-    // cleaned without leading and trailing blanks, and without the control characters that a
-    // trailing blank hid from ClearComments ('Tugboat:Hauler<TAB> ' gives 'Tugboat:Hauler'): a
-    // value that ends in a control character would lose it when written and read again.
-    QString trimmed;
+    QString trimmed;    // cleaned as valueTrimmed leaves it
 
     // Keyword tests on the trimmed line, without regard to case.
     bool is(QStringView keyword) const { return trimmed.compare(keyword, Qt::CaseInsensitive) == 0; }
@@ -28,7 +25,16 @@ struct ScenarioLine
 
     // The opening line of a section of the file ('BEGIN_SHIPS', 'BEGIN_MFD Left'), not indented.
     bool opensSection() const;
+
+    // A line that opens or closes a section, indented or not ('  BEGIN_SHIPS', 'END_FOCUS').
+    bool isSectionKeyword() const;
 };
+
+// A value as the reader keeps it: without leading and trailing blanks, and without the control
+// characters that a trailing blank hid from ClearComments ('Tugboat:Hauler<TAB> ' gives
+// 'Tugboat:Hauler'): a value that ends in a control character would lose it when written and
+// read again.
+QString valueTrimmed(QStringView text);
 
 // What a statement line was to the station or ship step of the reader.
 struct StatementRead
@@ -39,11 +45,19 @@ struct StatementRead
         Malformed, // a recognised keyword whose value lacks a needed blank, ":" or value
     };
     Kind kind = Other;
-    QString need; // for Malformed: what the statement needs ("needs body:station:dock")
+    QString need;    // for Malformed: what the statement needs ("needs body:station:dock")
+    QStringView keyword; // the statement's keyword ("STATUS"), empty for Other
 
-    static StatementRead read() { return {Read, {}}; }
-    static StatementRead other() { return {Other, {}}; }
-    static StatementRead malformed(const QString& need) { return {Malformed, need}; }
+    StatementRead of(QStringView statementKeyword) const
+    {
+        StatementRead tagged = *this;
+        tagged.keyword = statementKeyword;
+        return tagged;
+    }
+
+    static StatementRead read() { return {Read, {}, {}}; }
+    static StatementRead other() { return {Other, {}, {}}; }
+    static StatementRead malformed(const QString& need) { return {Malformed, need, {}}; }
 };
 
 // The last n characters of a text; std::nullopt when n is negative (the statement is too short

@@ -109,11 +109,11 @@ void readEnvironment(const QString& path, const std::optional<ScenarioText>& fil
     QString system = item(environment, QStringLiteral("System")).value_or(kNoData);
     system = rightChars(system, system.size() - 7);
     ClearComments(system);
-    doc.planetarySystem = trimBlanks(system);
+    doc.planetarySystem = valueTrimmed(system);
     host.planetarySystemNamed(doc, doc.planetarySystem);
 
     const auto focus = item({u"BEGIN_FOCUS", u"END_FOCUS"}, QStringLiteral("Ship"));
-    doc.shipFocus = focus ? trimBlanks(rightChars(*focus, focus->size() - 4)) : QString();
+    doc.shipFocus = focus ? valueTrimmed(rightChars(*focus, focus->size() - 4)) : QString();
 }
 
 void readDescription(const QString& path, const std::optional<ScenarioText>& file, Scenario& doc)
@@ -164,6 +164,25 @@ BlockCount countBlocks(const ScenarioText& file, Section section)
     return result;
 }
 
+// The opening line of the section that the block step reads: the first one that is not indented,
+// so that '  BEGIN_SHIPS' inside a station block does not start the ships there; a file whose
+// opening lines are all indented is read from its first one. The end of the file when there is
+// none.
+qsizetype sectionStart(const ScenarioText& file, Section section)
+{
+    qsizetype indented = -1;
+    for (qsizetype i = file.bodyStart; i < file.lines.size(); ++i) {
+        const ScenarioLine line(file.lines[i]);
+        if (!line.is(section.begin))
+            continue;
+        if (!line.raw.startsWith(u' '))
+            return i;
+        if (indented < 0)
+            indented = i;
+    }
+    return indented >= 0 ? indented : file.lines.size();
+}
+
 // How the reading of a section went.
 struct SectionRead
 {
@@ -186,20 +205,40 @@ void appendExtraLine(QString& extraLines, const QString& line)
 // with its line number. The section breaks off (closed false) at the next section or the end of
 // the file before its closing line (the blocks of the next section are not read as blocks of
 // this one), or with more blocks than rows.
+//
+// What a malformed statement holds before its missing part is stored when its block closes, and
+// only when no sound statement of the same keyword stands in the block: the writer puts the
+// kept line after the statements it writes, and the kept line must not override them at the
+// next read ('STATUS Docked Earth' before 'STATUS Orbiting Earth').
 template <typename Table, typename ReadBlockLine, typename ReadStatement>
 SectionRead readBlocks(const QString& path, const ScenarioText& file, Section section, Table& table,
                        QStringList& names, void (Table::*blank)(qsizetype), ReadBlockLine readBlockLine,
                        ReadStatement readStatement, ScanLog& log)
 {
     SectionRead result;
-    qsizetype i = file.bodyStart;
-    while (i < file.lines.size() && !ScenarioLine(file.lines[i]).is(section.begin))
-        ++i;
+    qsizetype i = sectionStart(file, section);
     qsizetype r = 0;
     bool named = false;
+    QList<QStringView> soundKeywords;
+    QList<qsizetype> malformedLines;
+    auto closeBlock = [&] {
+        for (const qsizetype at : std::as_const(malformedLines)) {
+            const ScenarioLine line(file.lines[at]);
+            auto row = table[r];
+            const StatementRead read = readStatement(line, row);
+            if (!soundKeywords.contains(read.keyword))
+                table[r] = row;
+        }
+        soundKeywords.clear();
+        malformedLines.clear();
+    };
+    auto logLine = [&](qsizetype at, const QString& text, const QString& problem) {
+        log.addEntry(QStringLiteral("Line %1 of %2: '%3' %4. ").arg(at + 1).arg(path, text, problem));
+    };
     for (++i; i < file.lines.size(); ++i) {
         const ScenarioLine line(file.lines[i]);
         if (line.is(u"END")) {
+            closeBlock();
             if (named && r + 1 >= table.rowCount())
                 return result;
             if (named)
@@ -207,28 +246,44 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
             named = false;
             (table.*blank)(r);
         } else if (line.is(section.end)) {
+            closeBlock();
             result.closed = true;
             return result;
         } else if (line.opensSection()) {
+            closeBlock();
             return result;
         } else if (!named && line.isBlockLine()) {
             readBlockLine(line, table[r]);
             names.append(table[r].Name);
             named = true;
+        } else if (line.isSectionKeyword()) {
+            // Kept inside a block, '  BEGIN_SHIPS' would open the section at the next read.
+            logLine(i, line.trimmed, QStringLiteral("opens or closes a section inside a block; the line is left out"));
         } else {
-            const StatementRead read = readStatement(line, table[r]);
+            StatementRead read;
+            {
+                // The copy must be gone before the row's extra lines grow, or each line would
+                // copy them all.
+                auto before = table[r];
+                read = readStatement(line, table[r]);
+                if (read.kind == StatementRead::Malformed)
+                    table[r] = std::move(before);
+            }
+            if (read.kind == StatementRead::Read)
+                soundKeywords.append(read.keyword);
             if (read.kind == StatementRead::Malformed) {
+                if (named)
+                    malformedLines.append(i);
                 ++result.malformed;
-                log.addEntry(QStringLiteral("Line %1 of %2: '%3' %4; %5. ")
-                                 .arg(i + 1)
-                                 .arg(path, line.trimmed, read.need,
-                                      named ? QStringLiteral("the line is kept as it stands")
-                                            : QStringLiteral("the line stands outside any block and is left out")));
+                logLine(i, line.trimmed,
+                        read.need + (named ? QStringLiteral("; the line is kept as it stands")
+                                           : QStringLiteral("; the line stands outside any block and is left out")));
             }
             if (read.kind != StatementRead::Read && named)
                 appendExtraLine(table[r].ExtraLines, line.raw);
         }
     }
+    closeBlock();
     return result;
 }
 

@@ -72,22 +72,23 @@ StatementRead readShipStatement(const ScenarioLine& line, ShipRow& row)
 
     if (line.startsWith(u"STATUS")) {
         const auto v = value(6);
-        return v ? readStatus(*v, row) : StatementRead::malformed(QStringLiteral("needs a status word and a body"));
+        return (v ? readStatus(*v, row) : StatementRead::malformed(QStringLiteral("needs a status word and a body")))
+            .of(u"STATUS");
     }
     if (line.startsWith(u"BASE")) {
         const auto v = value(4);
         const auto parts = v ? splitAtFirst(trimBlanks(*v), u':') : std::nullopt;
         if (!parts)
-            return StatementRead::malformed(QStringLiteral("needs base:pad"));
+            return StatementRead::malformed(QStringLiteral("needs base:pad")).of(u"BASE");
         row.Base = parts->first;
         row.Pad = parts->second;
-        return StatementRead::read();
+        return StatementRead::read().of(u"BASE");
     }
     if (line.startsWith(u"HEADING")) {
         // 'HEADING' without a value leaves the heading empty rather than ending the ship section.
         const auto parts = splitAtFirst(t, u' ');
         row.Heading = parts ? parts->second : QString();
-        return StatementRead::read();
+        return StatementRead::read().of(u"HEADING");
     }
     const std::array<std::pair<QStringView, std::array<QString*, 3>>, 3> triples{
         {{u"RPOS", {&row.RposX, &row.RposY, &row.RposZ}},
@@ -96,23 +97,24 @@ StatementRead readShipStatement(const ScenarioLine& line, ShipRow& row)
     for (const auto& [keyword, cells] : triples) {
         if (line.startsWith(keyword)) {
             const auto v = value(4);
-            return v ? readTriple(*v, *cells[0], *cells[1], *cells[2])
-                     : StatementRead::malformed(QStringLiteral("needs three values"));
+            return (v ? readTriple(*v, *cells[0], *cells[1], *cells[2])
+                      : StatementRead::malformed(QStringLiteral("needs three values")))
+                .of(keyword);
         }
     }
     if (line.startsWith(u"VROT")) {
         const auto v = value(4);
         if (!v)
-            return noValue;
+            return noValue.of(u"VROT");
         row.Vrot = *v;
-        return StatementRead::read();
+        return StatementRead::read().of(u"VROT");
     }
     if (line.startsWith(u"FUEL")) {
         const auto v = value(4);
         if (!v)
-            return noValue;
+            return noValue.of(u"FUEL");
         row.Fuel = numericValue(*v) == 0.0 ? QStringLiteral("0") : trimBlanks(*v);
-        return StatementRead::read();
+        return StatementRead::read().of(u"FUEL");
     }
     const std::array<std::pair<QStringView, QString*>, 2> engines{
         {{u"ENGINE_MAIN", &row.MainEngine}, {u"ENGINE_HOVR", &row.HoverEngine}}};
@@ -120,9 +122,9 @@ StatementRead readShipStatement(const ScenarioLine& line, ShipRow& row)
         if (line.startsWith(keyword)) {
             const auto v = value(keyword.size());
             if (!v)
-                return noValue;
+                return noValue.of(keyword);
             *cell = trimBlanks(*v);
-            return StatementRead::read();
+            return StatementRead::read().of(keyword);
         }
     }
     return StatementRead::other();

@@ -37,7 +37,9 @@ void readStationBlockLine(const ScenarioLine& line, StationRow& row)
     }
 }
 
-StatementRead readStationStatement(const ScenarioLine& line, StationRow& row, double& julianDate)
+namespace {
+
+StatementRead applyStationStatement(const ScenarioLine& line, StationRow& row, double& julianDate)
 {
     const QString& t = line.trimmed;
     const qsizetype length = t.size();
@@ -86,4 +88,18 @@ StatementRead readStationStatement(const ScenarioLine& line, StationRow& row, do
         return StatementRead::other();
     }
     return StatementRead::read();
+}
+
+} // namespace
+
+StatementRead readStationStatement(const ScenarioLine& line, StationRow& row, double& julianDate)
+{
+    const StatementRead read = applyStationStatement(line, row, julianDate);
+    if (read.kind == StatementRead::Other)
+        return read;
+    for (const QStringView keyword : {u"REF", u"EL_MJD", u"ELEMENTS", u"ZROT_FREQ", u"AROT"}) {
+        if (line.startsWith(keyword))
+            return read.of(keyword);
+    }
+    return read;
 }

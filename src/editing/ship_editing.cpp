@@ -101,60 +101,61 @@ void storeShipForm(const ShipForm& form, ShipRow& row)
     row.HoverEngine = levelFromLabel(form.hoverLabel);
 }
 
-QStringList orbitingFailures(Workspace& ws)
+using ShipFailures = QVector<FieldFailure<ShipForm>>;
+
+ShipFailures orbitingFailures(const ShipForm& form, const QString& cfgDir, ScanLog& log)
 {
-    const ShipForm& form = ws.shipForm;
-    QStringList failures;
-    if (!IsANumber(form.angularVelocity))
-        failures << QStringLiteral("The angular velocity value is not correct.");
-    if (!IsANumber(form.rposX))
-        failures << QStringLiteral("The position relative to the reference on axis X is not correct.");
-    if (!IsANumber(form.rposY))
-        failures << QStringLiteral("The position relative to the reference on axis Y is not correct.");
-    if (!IsANumber(form.rposZ))
-        failures << QStringLiteral("The position relative to the reference on axis Z is not correct.");
-    if (!IsANumber(form.rvelX))
-        failures << QStringLiteral("The velocity relative to reference on axis X is not correct.");
-    if (!IsANumber(form.rvelY))
-        failures << QStringLiteral("The velocity relative to reference on axis Y is not correct.");
-    if (!IsANumber(form.rvelZ))
-        failures << QStringLiteral("The velocity relative to reference on axis Z is not correct.");
-    if (!isCorrectAngle(form.arotX))
-        failures << QStringLiteral("The object frame rotation angle orientation on axis X is not correct.");
-    if (!isCorrectAngle(form.arotY))
-        failures << QStringLiteral("The object frame rotation angle orientation on axis Y is not correct.");
-    if (!isCorrectAngle(form.arotZ))
-        failures << QStringLiteral("The object frame rotation angle orientation on axis Z is not correct.");
+    ShipFailures failures;
+    const auto number = [&failures, &form](QString ShipForm::*field, const char* message) {
+        if (!IsANumber(form.*field))
+            failures.append({QString::fromLatin1(message), {field}});
+    };
+    const auto angle = [&failures, &form](QString ShipForm::*field, const char* message) {
+        if (!isCorrectAngle(form.*field))
+            failures.append({QString::fromLatin1(message), {field}});
+    };
+    number(&ShipForm::angularVelocity, "The angular velocity value is not correct.");
+    number(&ShipForm::rposX, "The position relative to the reference on axis X is not correct.");
+    number(&ShipForm::rposY, "The position relative to the reference on axis Y is not correct.");
+    number(&ShipForm::rposZ, "The position relative to the reference on axis Z is not correct.");
+    number(&ShipForm::rvelX, "The velocity relative to reference on axis X is not correct.");
+    number(&ShipForm::rvelY, "The velocity relative to reference on axis Y is not correct.");
+    number(&ShipForm::rvelZ, "The velocity relative to reference on axis Z is not correct.");
+    angle(&ShipForm::arotX, "The object frame rotation angle orientation on axis X is not correct.");
+    angle(&ShipForm::arotY, "The object frame rotation angle orientation on axis Y is not correct.");
+    angle(&ShipForm::arotZ, "The object frame rotation angle orientation on axis Z is not correct.");
 
     // The radius alone, without the atmosphere: a ship exactly on the surface is inside.
-    const double size = bodyRadius(ws.folders.CfgDir, trimBlanks(form.orbitingPlanet), ws.doc.scanLog);
+    const double size = bodyRadius(cfgDir, trimBlanks(form.orbitingPlanet), log);
     const double distance =
         std::hypot(numericValue(form.rposX), numericValue(form.rposY), numericValue(form.rposZ));
     if (distance <= size)
-        failures << QStringLiteral(
-            "The ship is located inside the planet; adjust the position parameters relative to reference.");
+        failures.append({QStringLiteral("The ship is located inside the planet; adjust the position "
+                                        "parameters relative to reference."),
+                         {&ShipForm::rposX, &ShipForm::rposY, &ShipForm::rposZ}});
     return failures;
 }
 
-QStringList landedFailures(const ShipForm& form)
+ShipFailures landedFailures(const ShipForm& form)
 {
-    QStringList failures;
+    ShipFailures failures;
     if (form.landedBase.isEmpty())
-        failures << QStringLiteral("You must assign the ship to a base pad.");
+        failures.append({QStringLiteral("You must assign the ship to a base pad."), {}});
     if (form.shipClass.isEmpty())
-        failures << QStringLiteral("You must assign a class to the ship.");
+        failures.append({QStringLiteral("You must assign a class to the ship."), {}});
     if (form.landedHeading.isEmpty() || !IsANumber(form.landedHeading))
-        failures << QStringLiteral("You must must enter a correct heading.");
+        failures.append(
+            {QStringLiteral("You must must enter a correct heading."), {&ShipForm::landedHeading}});
     return failures;
 }
 
-QStringList dockedFailures(const ShipForm& form)
+ShipFailures dockedFailures(const ShipForm& form)
 {
-    QStringList failures;
+    ShipFailures failures;
     if (form.dockedStation.isEmpty())
-        failures << QStringLiteral("You must assign the ship to a station dock.");
+        failures.append({QStringLiteral("You must assign the ship to a station dock."), {}});
     if (form.shipClass.isEmpty())
-        failures << QStringLiteral("You must assign a class to the ship.");
+        failures.append({QStringLiteral("You must assign a class to the ship."), {}});
     return failures;
 }
 
@@ -285,19 +286,24 @@ void padChosen(Workspace& ws, const PlaceLabels& labels)
     ws.shipForm.landedPlanet = labels.planet;
 }
 
-QStringList shipValidationFailures(Workspace& ws)
+QVector<FieldFailure<ShipForm>> shipFieldFailures(const ShipForm& form, const QString& cfgDir, ScanLog& log)
 {
-    switch (ws.shipForm.status) {
+    switch (form.status) {
     case ShipStatusOption::Orbiting:
-        return orbitingFailures(ws);
+        return orbitingFailures(form, cfgDir, log);
     case ShipStatusOption::Landed:
-        return landedFailures(ws.shipForm);
+        return landedFailures(form);
     case ShipStatusOption::Docked:
-        return dockedFailures(ws.shipForm);
+        return dockedFailures(form);
     case ShipStatusOption::None:
         break;
     }
     return {};
+}
+
+QStringList shipValidationFailures(Workspace& ws)
+{
+    return failureMessages(shipFieldFailures(ws.shipForm, ws.folders.CfgDir, ws.doc.scanLog));
 }
 
 bool validateShip(Workspace& ws, UserDialogs& dialogs)

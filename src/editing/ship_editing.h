@@ -1,5 +1,6 @@
 #pragma once
 
+#include "field_failure.h"
 #include "user_message.h"
 #include "workspace.h"
 
@@ -34,6 +35,10 @@ void changeShipPlanet(Workspace& ws);
 void dockChosen(Workspace& ws, const PlaceLabels& labels);
 void padChosen(Workspace& ws, const PlaceLabels& labels);
 
+// Every failed check of the selected status, in order, with the text fields each one concerns;
+// the body file under `cfgDir` is read as validation reads it, a file that cannot be read logged
+// in `log`.
+QVector<FieldFailure<ShipForm>> shipFieldFailures(const ShipForm& form, const QString& cfgDir, ScanLog& log);
 // The messages of every failed check of the selected status, in order.
 QStringList shipValidationFailures(Workspace& ws);
 // "Ship parameter validation": shows every failure at once, or stores the form into the

@@ -160,46 +160,63 @@ void changeStationClass(Workspace& ws)
         ws.stationForm.className = ws.catalogue.stationClasses[i];
 }
 
-QStringList stationValidationFailures(Workspace& ws)
+QVector<FieldFailure<StationForm>> stationFieldFailures(const StationForm& form, const QString& cfgDir,
+                                                        ScanLog& log)
 {
-    const StationForm& form = ws.stationForm;
-    QStringList failures;
+    QVector<FieldFailure<StationForm>> failures;
+    const auto fail = [&failures](const QString& message, QVector<QString StationForm::*> fields) {
+        failures.append({message, std::move(fields)});
+    };
 
     const QString planet = trimBlanks(form.refPlanet);
-    const double limit = bodyRadius(ws.folders.CfgDir, planet, ws.doc.scanLog) +
-                         bodyAtmosphereLimit(ws.folders.CfgDir, planet, ws.doc.scanLog);
+    const double limit = bodyRadius(cfgDir, planet, log) + bodyAtmosphereLimit(cfgDir, planet, log);
     const bool axisIsNumber = IsANumber(form.semiMajorAxis);
     const double a = numericValue(form.semiMajorAxis);
     const double e = numericValue(form.excentricity);
 
     if (!form.useClassRotation && !IsANumber(form.rotationFrequency))
-        failures << QStringLiteral("The station rotation frequency is not correct.");
+        fail(QStringLiteral("The station rotation frequency is not correct."),
+             {&StationForm::rotationFrequency});
     if (!isCorrectAngle(form.angleX))
-        failures << QStringLiteral("The station frame rotation angle around X axis is not correct.");
+        fail(QStringLiteral("The station frame rotation angle around X axis is not correct."),
+             {&StationForm::angleX});
     if (!isCorrectAngle(form.angleY))
-        failures << QStringLiteral("The station frame rotation angle around Y axis is not correct.");
+        fail(QStringLiteral("The station frame rotation angle around Y axis is not correct."),
+             {&StationForm::angleY});
     if (!isCorrectAngle(form.angleZ))
-        failures << QStringLiteral("The station frame rotation angle around Z axis is not correct.");
+        fail(QStringLiteral("The station frame rotation angle around Z axis is not correct."),
+             {&StationForm::angleZ});
     if (axisIsNumber && a * (1.0 - e) < limit)
-        failures << QStringLiteral("The station orbit crosses the planet atmosphere or the planet surface; "
-                                   "check the excentricity or the semi-major axis.");
+        fail(QStringLiteral("The station orbit crosses the planet atmosphere or the planet surface; "
+                            "check the excentricity or the semi-major axis."),
+             {&StationForm::semiMajorAxis, &StationForm::excentricity});
     if (!axisIsNumber)
-        failures << QStringLiteral("The station orbit semi-major axis is not correct.");
+        fail(QStringLiteral("The station orbit semi-major axis is not correct."),
+             {&StationForm::semiMajorAxis});
     if (axisIsNumber && a < limit)
-        failures << QStringLiteral("The station orbit semi-major axis is equal to ") + numberText(a) +
-                        QStringLiteral(" m although the mean radius and atmosphere of ") + form.refPlanet +
-                        QStringLiteral(" is equal to ") + numberText(limit) + QStringLiteral(" m");
+        fail(QStringLiteral("The station orbit semi-major axis is equal to ") + numberText(a) +
+                 QStringLiteral(" m although the mean radius and atmosphere of ") + form.refPlanet +
+                 QStringLiteral(" is equal to ") + numberText(limit) + QStringLiteral(" m"),
+             {&StationForm::semiMajorAxis});
     if (!IsANumber(form.excentricity) || e >= 1.0 || e < 0.0)
-        failures << QStringLiteral("The station excentricity is not correct.");
+        fail(QStringLiteral("The station excentricity is not correct."), {&StationForm::excentricity});
     if (!IsANumber(form.inclination))
-        failures << QStringLiteral("The station orbit inclination is not correct.");
+        fail(QStringLiteral("The station orbit inclination is not correct."), {&StationForm::inclination});
     if (!IsANumber(form.ascendingNodeLongitude))
-        failures << QStringLiteral("The station orbit ascending node longitude is not correct.");
+        fail(QStringLiteral("The station orbit ascending node longitude is not correct."),
+             {&StationForm::ascendingNodeLongitude});
     if (!IsANumber(form.periapsisLongitude))
-        failures << QStringLiteral("The station orbit periapsis longitude is not correct.");
+        fail(QStringLiteral("The station orbit periapsis longitude is not correct."),
+             {&StationForm::periapsisLongitude});
     if (!IsANumber(form.meanLongitude))
-        failures << QStringLiteral("The station orbit mean longitude is not correct.");
+        fail(QStringLiteral("The station orbit mean longitude is not correct."),
+             {&StationForm::meanLongitude});
     return failures;
+}
+
+QStringList stationValidationFailures(Workspace& ws)
+{
+    return failureMessages(stationFieldFailures(ws.stationForm, ws.folders.CfgDir, ws.doc.scanLog));
 }
 
 bool validateStation(Workspace& ws, UserDialogs& dialogs)

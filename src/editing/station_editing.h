@@ -1,5 +1,6 @@
 #pragma once
 
+#include "field_failure.h"
 #include "user_message.h"
 #include "workspace.h"
 
@@ -22,6 +23,10 @@ void stationClassRotationClicked(Workspace& ws, bool ticked);
 void changeStationPlanet(Workspace& ws);
 void changeStationClass(Workspace& ws);
 
+// Every failed check of a station form, in order, with the fields each one concerns; the body
+// file under `cfgDir` is read as validation reads it, a file that cannot be read logged in `log`.
+QVector<FieldFailure<StationForm>> stationFieldFailures(const StationForm& form, const QString& cfgDir,
+                                                        ScanLog& log);
 // The messages of every failed check, in order; empty when the form is acceptable.
 QStringList stationValidationFailures(Workspace& ws);
 // "Station parameter validation": shows every failure at once, or stores the form into the

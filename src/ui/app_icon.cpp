@@ -1,18 +1,17 @@
 #include "app_icon.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace {
-
-// Draws the icon on a square of side `size`; every length is a fraction of that side so that
-// each resolution is drawn, not scaled.
-QPixmap drawIcon(int size)
+// Every length is a fraction of the side, so that each resolution is drawn, not scaled.
+// desktop/org.corvane.ScenarioEditor.svg is the same drawing; a change here belongs there too.
+QImage applicationImage(int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const double s = size;
 
@@ -67,20 +66,19 @@ QPixmap drawIcon(int size)
     craft.closeSubpath();
     p.setBrush(QColor(255, 255, 255));
     p.drawPath(craft);
-    return pixmap;
+    p.end();
+    return image;
 }
-
-} // namespace
 
 QPixmap applicationPixmap()
 {
-    return drawIcon(32);
+    return QPixmap::fromImage(applicationImage(32));
 }
 
 QIcon applicationIcon()
 {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128})
-        icon.addPixmap(drawIcon(size));
+        icon.addPixmap(QPixmap::fromImage(applicationImage(size)));
     return icon;
 }

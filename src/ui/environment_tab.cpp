@@ -184,9 +184,12 @@ void EnvironmentTab::refresh()
     if (ws_.planetarySystemIndex >= 0)
         appliedSystem_->setText(QString::number(ws_.appliedSystemIndex));
 
-    const QString description = descriptionForDisplay(doc.description);
+    // A description too long for the field is shown as an overview and kept as read.
+    const bool editable = isEditableDescription(doc.description);
+    const QString description = editable ? descriptionForDisplay(doc.description) : descriptionOverview(doc.description);
     if (typedText(description_) != description)
         description_->setPlainText(description);
+    description_->setReadOnly(!editable);
 
     shipFocus_->setText(doc.shipFocus);
     possibleShipFocus_->clear();
@@ -233,6 +236,6 @@ void EnvironmentTab::changeFocus()
 
 void EnvironmentTab::descriptionEdited()
 {
-    if (!showing_)
+    if (!showing_ && !description_->isReadOnly())
         ws_.doc.description = descriptionFromDisplay(typedText(description_));
 }

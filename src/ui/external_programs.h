@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/start_folders.h"
 #include "editing/user_message.h"
 
 #include <QString>
@@ -10,8 +11,6 @@
 class QWidget;
 
 // The programs the Tools and ? menus start beside the editor: a desktop calculator and the help.
-
-inline const QString kHelpFileName = QStringLiteral("Corvane Scenario Editor v109.hlp");
 
 // The calculators looked for, in order: the Windows one where it exists, else common desktop
 // calculators.

@@ -125,8 +125,9 @@ void FolderManagement::folderChanged()
     if (isWithinScenarioTree(folders_->path(), root_)) {
         const DescriptionPreview preview =
             readDescriptionPreview(joinPath(folders_->path(), kFolderDescriptionFile));
-        descriptionCut_ = preview.cut;
-        description_->setPlainText(previewForDisplay(preview));
+        descriptionCut_ = preview.cut || !isEditableDescription(preview.text);
+        description_->setPlainText(descriptionCut_ ? previewForDisplay(preview)
+                                                   : descriptionForDisplay(preview.text));
     }
     description_->setReadOnly(descriptionCut_);
 }

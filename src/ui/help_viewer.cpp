@@ -2,10 +2,11 @@
 
 #include "app_icon.h"
 #include "document/file_paths.h"
+#include "document/regular_file.h"
 #include "message_service.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -44,15 +45,19 @@ QWidget* createViewer(QWidget* parent)
 void showHelp(const QString& helpFilePath, QWidget* parent)
 {
     const QString path = resolvePath(helpFilePath);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto bytes = readRegularFile(path);
+    if (!bytes) {
+        const QFileInfo info(path);
+        const QString reason = !info.exists()   ? QStringLiteral("it does not exist")
+                               : !info.isFile() ? QStringLiteral("it is no regular file")
+                                                : QStringLiteral("it can not be read");
         MessageService::instance().inform({QStringLiteral("Help"),
                                            QStringLiteral("The help file %1 could not be opened: %2")
-                                               .arg(QDir::toNativeSeparators(path), file.errorString()),
+                                               .arg(QDir::toNativeSeparators(path), reason),
                                            MessageButtons::Ok, MessageIcon::Exclamation});
         return;
     }
-    const QString html = QString::fromUtf8(file.readAll());
+    const QString html = QString::fromUtf8(*bytes);
 
     QWidget* window = parent ? parent->findChild<QWidget*>(kViewerName, Qt::FindDirectChildrenOnly) : nullptr;
     if (!window)

@@ -3,9 +3,11 @@
 #include "about_box.h"
 #include "app_icon.h"
 #include "catalogue/simulator_settings.h"
+#include "catalogue/start_folders.h"
 #include "coordinate_converter.h"
 #include "delete_file_dialog.h"
 #include "document/file_paths.h"
+#include "document/folder_description.h"
 #include "document/scenario_reader.h"
 #include "document/scenario_writer.h"
 #include "editing/scenario_session.h"
@@ -148,7 +150,7 @@ void Vex::connectMenus()
             [this] { showHelpFile(ws_.folders.HelpDir, this); });
 }
 
-void Vex::start()
+void Vex::start(const QString& scenarioFile)
 {
     const SimulatorLocation location = locateSimulator(ws_.folders, [this] { runFolderSearch(); });
     if (location.settingsWrite && !location.settingsWrite->ok)
@@ -166,6 +168,11 @@ void Vex::start()
     stations_->refresh();
     ships_->refresh();
     enable(menus_, {"Menu12", "Menu11"}, true);
+    if (!scenarioFile.isEmpty()) {
+        const QFileInfo file(QDir(ws_.folders.ProgDir), scenarioFile);
+        loadScenario(withTrailingSeparator(file.absolutePath()), file.fileName(),
+                     readDescriptionBlock(file.absoluteFilePath()));
+    }
 }
 
 void Vex::loadScenario(const QString& folder, const QString& name, const QString& preview)
@@ -306,7 +313,7 @@ void Vex::runFolderSearch()
     const QString vexDir = resolvePath(ws_.folders.VexDir);
     const QString startFolder =
         !ws_.folders.VexDir.isEmpty() && QFileInfo(vexDir).isDir() ? vexDir : ws_.folders.ProgDir;
-    CorvaneFolderSearch dialog(ws_.folders.HelpDir, startFolder, messages_, this);
+    CorvaneFolderSearch dialog(ws_.folders.SettingsDir, startFolder, messages_, this);
     folderSearch_ = &dialog;
     messages_.runModal(dialog);
 }
@@ -315,7 +322,7 @@ void Vex::folderSearchCommand()
 {
     runFolderSearch();
     // The folder chosen takes effect at the next start (the dialog says so); only VexDir follows.
-    if (const auto stored = storedSimulatorFolder(ws_.folders.ProgDir))
+    if (const auto stored = storedSimulatorFolder(ws_.folders.SettingsDir))
         ws_.folders.VexDir = *stored;
 }
 

@@ -24,14 +24,18 @@ class Vex : public QMainWindow
 {
     Q_OBJECT
 public:
-    // `startFolder` is the folder the editor was started in: the settings file lives there.
+    // `startFolder` is the folder the editor was started in: its vex.cfg, when it holds one, is
+    // the settings file, else the one in the user's configuration folder.
     explicit Vex(const QString& startFolder, QWidget* parent = nullptr);
     ~Vex() override;
 
     // The load step: folders, the simulator folder (with the folder search when it is not
     // known), corvane.cfg, the settings file, the catalogue and the menu states. A failure ends
-    // in one warning, with Open and Delete disabled.
-    void start();
+    // in one warning, with Open and Delete disabled. Then `scenarioFile` (as named on the command
+    // line, relative to the start folder), when given, is loaded as Load in the open dialog
+    // loads a file: ScnDir its folder, scnfile its name. Without a located simulator it is not
+    // loaded, as Open is not possible then.
+    void start(const QString& scenarioFile = QString());
 
     Workspace& workspace() { return ws_; }
     QAction* menuItem(const QString& name) const { return menus_.value(name); }

@@ -1,5 +1,7 @@
 #include "ship_tab.h"
 
+#include "derived_orbit_panel.h"
+#include "field_hints.h"
 #include "form_controls.h"
 #include "place_tree_view.h"
 
@@ -43,8 +45,7 @@ ShipTab::ShipTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(buildLandedFrame(), 1);
     right->addWidget(buildDockedFrame(), 1);
-    right->addWidget(buildOrbitingFrame());
-    right->addStretch(0);
+    right->addWidget(buildOrbitingFrame(), 1);
 
     auto* body = new QHBoxLayout;
     body->addLayout(left, 0);
@@ -319,19 +320,24 @@ QGroupBox* ShipTab::buildOrbitingFrame()
     angularRow->addWidget(formBox(QStringLiteral("ShipOrbitingAngularVelocity"), &ShipForm::angularVelocity));
     angularRow->addStretch(1);
 
+    orbitPanel_ = new DerivedOrbitPanel(QStringLiteral("Ship"), Qt::Horizontal);
+
     orbiting_ = frame(QStringLiteral("Orbiting"), QStringLiteral("Orbiting ship parameters"));
     auto* column = new QVBoxLayout(orbiting_);
     column->addLayout(planetRows);
     column->addLayout(vectors);
     column->addLayout(angularRow);
+    column->addWidget(orbitPanel_, 1);
     return orbiting_;
 }
 
 void ShipTab::connectControls()
 {
     for (const auto& [box, field] : boxes_) {
-        connect(box, &QLineEdit::textEdited, this,
-                [this, field = field](const QString& text) { ws_.shipForm.*field = text; });
+        connect(box, &QLineEdit::textEdited, this, [this, field = field](const QString& text) {
+            ws_.shipForm.*field = text;
+            showOrbitAndHints();
+        });
     }
     connect(shipName_, &QComboBox::editTextChanged, this,
             [this](const QString& text) { ws_.shipForm.name = text; });
@@ -380,6 +386,18 @@ void ShipTab::refresh()
     showLevels();
     landingTree_->setPlaceTree(ws_.landingTree);
     dockedTree_->setPlaceTree(ws_.dockTree);
+    showOrbitAndHints();
+}
+
+void ShipTab::showOrbitAndHints()
+{
+    orbitPanel_->showOrbit(shipFormOrbit(ws_.shipForm, ws_.folders.CfgDir));
+    // The checks read the body file here too; a file that cannot be read is told once, by
+    // validation, not at every key stroke.
+    ScanLog unrecorded;
+    const auto failures = shipFieldFailures(ws_.shipForm, ws_.folders.CfgDir, unrecorded);
+    for (const auto& [box, field] : boxes_)
+        showFieldHint(box, fieldHint(failures, field));
 }
 
 void ShipTab::showLevels()

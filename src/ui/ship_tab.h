@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class DerivedOrbitPanel;
 class PlaceTreeView;
 class QComboBox;
 class QGroupBox;
@@ -52,6 +53,8 @@ private:
     Level level(const QString& name, int minimum, int maximum, const QString& toolTip, ShipSlider slider);
     void connectControls();
     void showLevels();
+    // The derived orbit and the field hints of the form as it stands.
+    void showOrbitAndHints();
 
     void shipActivated(int index);
     void statusClicked(ShipStatusOption option);
@@ -88,6 +91,7 @@ private:
     QGroupBox* orbiting_ = nullptr;
     QLabel* orbitingPlanet_ = nullptr;
     QComboBox* orbitingRef_ = nullptr;
+    DerivedOrbitPanel* orbitPanel_ = nullptr;
 
     // The text boxes that edit one text field of the form each.
     QVector<std::pair<QLineEdit*, QString ShipForm::*>> boxes_;

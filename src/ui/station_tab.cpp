@@ -1,6 +1,8 @@
 #include "station_tab.h"
 
+#include "derived_orbit_panel.h"
 #include "editing/station_editing.h"
+#include "field_hints.h"
 #include "form_controls.h"
 
 #include <QCalendarWidget>
@@ -93,15 +95,16 @@ void StationTab::buildControls()
     heading->setColumnStretch(3, 2);
     heading->setColumnStretch(5, 1);
 
+    orbitPanel_ = new DerivedOrbitPanel(QStringLiteral("Station"), Qt::Vertical);
     auto* body = new QHBoxLayout;
     body->addWidget(buildOrbitFrame(), 3);
+    body->addWidget(orbitPanel_, 3);
     body->addWidget(buildRightColumn(), 2);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(heading);
     page->addSpacing(6);
-    page->addLayout(body);
-    page->addStretch(1);
+    page->addLayout(body, 1);
 
     connect(changeClass, &QPushButton::clicked, this, [this] {
         changeStationClass(ws_);
@@ -239,8 +242,10 @@ QWidget* StationTab::buildRightColumn()
 void StationTab::connectControls()
 {
     for (const auto& [box, field] : boxes_) {
-        connect(box, &QLineEdit::textEdited, this,
-                [this, field = field](const QString& text) { ws_.stationForm.*field = text; });
+        connect(box, &QLineEdit::textEdited, this, [this, field = field](const QString& text) {
+            ws_.stationForm.*field = text;
+            showOrbitAndHints();
+        });
     }
     connect(stationName_, &QComboBox::editTextChanged, this,
             [this](const QString& text) { ws_.stationForm.name = text; });
@@ -287,6 +292,20 @@ void StationTab::refresh()
                                                                                             : -1);
     epochMinute_->setCurrentIndex(
         form.epochMinute >= 0 && form.epochMinute < epochMinute_->count() ? form.epochMinute : -1);
+    showOrbitAndHints();
+}
+
+void StationTab::showOrbitAndHints()
+{
+    orbitPanel_->showOrbit(stationFormOrbit(ws_.stationForm, ws_.folders.CfgDir));
+    // A page that shows no station has nothing to hint at. The checks read the body file here
+    // too; a file that cannot be read is told once, by validation, not at every key stroke.
+    ScanLog unrecorded;
+    const auto failures = ws_.doc.stationNames.isEmpty()
+                              ? QVector<FieldFailure<StationForm>>()
+                              : stationFieldFailures(ws_.stationForm, ws_.folders.CfgDir, unrecorded);
+    for (const auto& [box, field] : boxes_)
+        showFieldHint(box, fieldHint(failures, field));
 }
 
 bool StationTab::eventFilter(QObject* watched, QEvent* event)

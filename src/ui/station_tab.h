@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class DerivedOrbitPanel;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -36,6 +37,8 @@ private:
     QWidget* buildRightColumn();
     void connectControls();
     QLineEdit* formBox(const QString& name, QString StationForm::*field, const QString& toolTip);
+    // The derived orbit and the field hints of the form as it stands.
+    void showOrbitAndHints();
 
     void stationActivated(int index);
     void validateClicked();
@@ -58,6 +61,7 @@ private:
     QDateEdit* epochDate_ = nullptr;
     QComboBox* epochHour_ = nullptr;
     QComboBox* epochMinute_ = nullptr;
+    DerivedOrbitPanel* orbitPanel_ = nullptr;
     // The text boxes that edit one text field of the form each.
     QVector<std::pair<QLineEdit*, QString StationForm::*>> boxes_;
 };

@@ -53,7 +53,8 @@ struct StartUp : ::testing::Test
     {
         sim.write("Config/Sol.cfg", {"Star1 = Sun"});
         sim.write("corvane.cfg", {"ConfigDir = .\\Config\\", "ScenarioDir = .\\Scenarios\\"});
-        setStartFolders(folders, prog.path());
+        folders.ProgDir = prog.path();
+        folders.SettingsDir = prog.path(); // portable use: vex.cfg in the start folder
     }
     // The folder search stand-in: validating a folder writes the settings file, as the dialog does.
     FolderSearchDialog dialog(const QString& chosen = QString())

@@ -1,12 +1,15 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -122,7 +125,16 @@ TEST(ScenarioCommands, RefuseBadUsageAndUnreadableFilesWithOneLine)
         {u"rewrite"_s, cliFixture("cells.scn")},
         {u"rewrite"_s, missing, dir.filePath(u"out.scn"_s)},
         {u"rewrite"_s, cliFixture("cells.scn"), dir.filePath(u"no/such/out.scn"_s)},
+        {u"rewrite"_s, cliFixture("cells.scn"), dir.filePath(u"folder.scn"_s)},
+        {u"dump"_s, dir.filePath(u"fifo.scn"_s)},
+        {u"rewrite"_s, dir.filePath(u"fifo.scn"_s), dir.filePath(u"out.scn"_s)},
+        {u"dump"_s, dir.filePath(u"zero.scn"_s)},
     };
+    // A folder in the place of the output, and inputs that are no regular file: a FIFO would
+    // block the tool for ever, a device would never end.
+    QDir(dir.path()).mkdir(u"folder.scn"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(u"fifo.scn"_s)).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, dir.filePath(u"zero.scn"_s)));
     for (const QStringList& args : calls) {
         const ScnRun run = corvaneScn(args);
         const QString call = args.join(u' ');
@@ -131,6 +143,7 @@ TEST(ScenarioCommands, RefuseBadUsageAndUnreadableFilesWithOneLine)
         EXPECT_EQ(run.err.count('\n'), 1) << call.toStdString() << ": " << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(dir.filePath(u"out.scn"_s)));
+    EXPECT_TRUE(QFileInfo(dir.filePath(u"folder.scn"_s)).isDir());
 }
 
 TEST(RewriteCommand, IsAFixedPointForEverySampleScenario)

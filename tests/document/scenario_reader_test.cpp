@@ -478,6 +478,30 @@ TEST(ReaderFailures, AFiftyMegabyteLineIsKept)
     EXPECT_EQ(doc.ships[0].ExtraLines.size(), longLine.size());
 }
 
+// A sound statement wins over a malformed one of its keyword wherever each stands, since a save
+// puts the kept line after the written statements; a section line inside a block is left out, or
+// it would open its section at the next read.
+TEST(ReaderFailures, SoundStatementsWinAndSectionLinesInsideBlocksAreLeftOut)
+{
+    ScenarioFiles files;
+    const QStringList lines = scenarioLines(
+        {u"Gate:Ring"_s, u"  REF Earth"_s, u" BEGIN_SHIPS"_s, u"END"_s},
+        textLines(u"A:Falcon\n  STATUS Docked Earth\n  STATUS Orbiting Mars\n  AROT 7 8 9\n  AROT 1 0\nEND"_s));
+    const QString path = files.write(u"order.scn"_s, lines);
+    const Scenario doc = readScenario(path);
+    EXPECT_EQ((QStringList{doc.ships[0].Status, doc.ships[0].Planet}), (QStringList{u"Orbiting"_s, u"Mars"_s}));
+    EXPECT_EQ((QStringList{doc.ships[0].ArotX, doc.ships[0].ArotY, doc.ships[0].ArotZ}),
+              (QStringList{u"7"_s, u"8"_s, u"9"_s}));
+    EXPECT_EQ(doc.ships[0].ExtraLines, u"  STATUS Docked Earth\r\n  AROT 1 0"_s);
+    EXPECT_TRUE(doc.stations[0].ExtraLines.isEmpty());
+    EXPECT_TRUE(doc.scanLog.LogMessage.startsWith(
+        u"Line %1 of %2: 'BEGIN_SHIPS' opens or closes a section inside a block; the line is left out. "_s
+            .arg(lines.indexOf(u" BEGIN_SHIPS"_s) + 1)
+            .arg(path)));
+    const QByteArray once = scenarioFileText(doc);
+    EXPECT_EQ(scenarioFileText(readScenario(files.writeBytes(u"once.scn"_s, once))), once);
+}
+
 // Sizes no author writes by hand, read to the end with every ship and line in place.
 TEST(ReaderFailures, AMillionLinesAndAHundredThousandShipsAreRead)
 {

@@ -63,7 +63,9 @@ TEST_F(EditorTest, StartingWithoutSettingsOpensTheFolderSearchAndGoesOnWithTheVa
                   {"Information",
                    "This location will be taken into account when you start again Corvane Scenario Editor.",
                    MessageButtons::Ok, MessageIcon::Information});
-    EXPECT_EQ(fileBytes(progDir + "/vex.cfg"), simDir.toUtf8() + "\r\n");
+    EXPECT_EQ(fileBytes(userSettingsFile()), simDir.toUtf8() + "\r\n");
+    EXPECT_EQ(QDir(progDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList())
+        << "a start folder without vex.cfg is left as it was";
     EXPECT_TRUE(vex->menuItem("Menu12")->isEnabled());
     EXPECT_GE(child<QComboBox>(vex.get(), "PlanetarySystem")->count(), 2);
 }
@@ -77,6 +79,7 @@ TEST_F(EditorTest, AFolderSearchClosedWithoutValidateEndsInTheWarning)
     EXPECT_EQ(messages.shownMessages().last().text, kFolderNotLocatedWarning);
     EXPECT_FALSE(vex->menuItem("Menu12")->isEnabled());
     EXPECT_FALSE(QFile::exists(progDir + "/vex.cfg"));
+    EXPECT_FALSE(QFile::exists(userSettingsFile()));
 }
 
 TEST_F(EditorTest, FolderSearchCommandRereadsTheSettingsButKeepsTheCatalogueFolders)
@@ -259,6 +262,30 @@ TEST_F(EditorTest, AnEditedDescriptionKeepsEveryOtherCharacter)
     EXPECT_TRUE(fileBytes(scenarioRoot() + "/Bytes.scn")
                     .startsWith("BEGIN_DESC\r\nCargo\xA0"
                                 "bay at 20\xB0\r\nGo\r\nEND_DESC"));
+}
+
+// A description line of megabytes would keep a text field busy for minutes: it is shown as an
+// overview that can not be edited, and saved exactly as read.
+TEST_F(EditorTest, AHugeDescriptionIsShownCutAndSavedUnchanged)
+{
+    const QByteArray line(2 * 1024 * 1024, 'w');
+    writeFile(scenarioRoot() + "/Huge.scn",
+              "BEGIN_DESC\r\n" + line + "\r\nEND_DESC\r\n"
+              "BEGIN_ENVIRONMENT\r\n  System Sol\r\n  Date MJD 51544.5\r\n"
+              "END_ENVIRONMENT\r\nBEGIN_SHIPS\r\nA:Hauler\r\nEND\r\nEND_SHIPS\r\n");
+    startEditor();
+    openScenario("", "Huge.scn");
+    auto* description = child<QPlainTextEdit>(vex.get(), "Description");
+    EXPECT_TRUE(description->isReadOnly());
+    EXPECT_LT(description->toPlainText().size(), 2000);
+    QDir().mkpath(CORVANE_DEFAULT_SCREENSHOT_DIR);
+    vex->grab().save(CORVANE_DEFAULT_SCREENSHOT_DIR "/main-huge-description.png");
+    vex->menuItem("Menu13")->trigger();
+    EXPECT_TRUE(fileBytes(scenarioRoot() + "/Huge.scn").startsWith("BEGIN_DESC\r\n" + line + "\r\nEND_DESC\r\n"));
+
+    answer({MessageAnswer::No});
+    openScenario("", "Earth Orbit Rendezvous.scn");
+    EXPECT_FALSE(description->isReadOnly()) << "an ordinary description is edited again";
 }
 
 TEST_F(EditorTest, ToolWindowsOpenFromTheirMenus)

@@ -1,5 +1,6 @@
 #include "editor_fixture.h"
 
+#include "catalogue/start_folders.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
 
@@ -48,6 +49,8 @@ void EditorTest::SetUp()
     progDir = tmp.filePath(QStringLiteral("run"));
     simDir = tmp.filePath(QStringLiteral("Corvane"));
     QDir().mkpath(progDir);
+    configHome_ = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", tmp.filePath(QStringLiteral("config")).toUtf8());
     copyTree(QStringLiteral(CORVANE_SAMPLE_DIR), simDir);
     messages.reset();
     messages.setResponder([this](const UserMessage& message) {
@@ -77,6 +80,7 @@ void EditorTest::TearDown()
     EXPECT_TRUE(dialogs_.isEmpty()) << "dialog handlers left: " << dialogs_.size();
     messages.reset();
     QDir::setCurrent(workingFolder_);
+    qputenv("XDG_CONFIG_HOME", configHome_);
 }
 
 void EditorTest::answer(std::initializer_list<MessageAnswer> answers)
@@ -97,12 +101,17 @@ void EditorTest::writeSettings(const QString& line)
     file.write(line.toUtf8() + "\r\n");
 }
 
-Vex& EditorTest::startEditor()
+Vex& EditorTest::startEditor(const QString& scenarioFile)
 {
     vex = std::make_unique<Vex>(progDir);
     vex->show();
-    vex->start();
+    vex->start(scenarioFile);
     return *vex;
+}
+
+QString EditorTest::userSettingsFile() const
+{
+    return userConfigFolder() + QStringLiteral("/vex.cfg");
 }
 
 void EditorTest::openScenario(const QString& folder, const QString& name)

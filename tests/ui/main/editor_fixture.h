@@ -12,9 +12,10 @@
 #include <functional>
 #include <memory>
 
-// One editor run in a temporary folder: the start folder (with vex.cfg) and a copy of the
-// sample simulator. Every message box and modal dialog goes through the message service; a
-// message or dialog that the test did not script fails the test instead of blocking it.
+// One editor run in a temporary folder: the start folder (with vex.cfg), the user's
+// configuration folder (XDG_CONFIG_HOME, empty) and a copy of the sample simulator. Every message box and
+// modal dialog goes through the message service; a message or dialog that the test did not script fails the
+// test instead of blocking it.
 class EditorTest : public ::testing::Test
 {
 protected:
@@ -28,13 +29,16 @@ protected:
 
     // vex.cfg in the start folder, holding `line`.
     void writeSettings(const QString& line);
-    // A started editor (settings pointing at the sample copy unless written otherwise).
-    Vex& startEditor();
+    // A started editor (settings pointing at the sample copy unless written otherwise), given
+    // `scenarioFile` as on its command line.
+    Vex& startEditor(const QString& scenarioFile = QString());
     // Files, Open with the open dialog driven to `folder` (relative to the scenario root) and
     // the file `name`, loaded with the Load button.
     void openScenario(const QString& folder, const QString& name);
 
     QString scenarioRoot() const { return simDir + QStringLiteral("/Scenarios"); }
+    // vex.cfg in the user's configuration folder, used when the start folder has none.
+    QString userSettingsFile() const;
     QStringList messageTexts() const;
 
     QTemporaryDir tmp;
@@ -47,6 +51,7 @@ private:
     QQueue<MessageAnswer> answers_;
     QQueue<std::function<int(QDialog&)>> dialogs_;
     QString workingFolder_;
+    QByteArray configHome_;
 };
 
 // Copies a folder tree.

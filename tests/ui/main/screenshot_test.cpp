@@ -4,7 +4,9 @@
 #include "ui/folder_list.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QTabWidget>
+#include <QTest>
 
 namespace {
 
@@ -62,6 +64,52 @@ TEST_F(Screenshots, MainWindowEveryTabAndDialog)
     onDialog(photograph("folder-search",
                         [this](QDialog& dialog) { child<FolderList>(&dialog, "Dir1")->setPath(simDir); }));
     window.menuItem("Menu32")->trigger();
+}
+
+// The orbit views of both editors: a low orbit, an eccentric one, one that dips into the
+// atmosphere, and for stations the two extremes of scale, for ships an escape.
+TEST_F(Screenshots, OrbitViewsOfBothEditors)
+{
+    Vex& window = startEditor();
+    openScenario("", "Earth Orbit Rendezvous.scn");
+    auto* tabs = child<QTabWidget>(&window, "SSTab1");
+    const auto typeInto = [&](const QStringList& names, const QStringList& texts) {
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            auto* box = child<QLineEdit>(&window, names[i].toLatin1().constData());
+            box->selectAll();
+            QTest::keyClicks(box, texts[i]);
+        }
+    };
+
+    tabs->setCurrentIndex(1);
+    const QStringList elements{"StationSemiMajorAxis", "StationExcentricity", "StationPeriapsisLongitude",
+                               "StationMeanLongitude"};
+    const std::pair<const char*, QStringList> stations[] = {{"low", {"6771000", "0.0005", "40", "100"}},
+                                                            {"eccentric", {"26600000", "0.74", "270", "10"}},
+                                                            {"crossing", {"6700000", "0.03", "135", "300"}},
+                                                            {"hugging", {"6434710", "0", "0", "45"}},
+                                                            {"wide", {"637100000", "0.2", "30", "200"}}};
+    for (const auto& [name, texts] : stations) {
+        typeInto(elements, texts);
+        save(&window, QStringLiteral("orbit-station-%1").arg(QLatin1StringView(name)));
+    }
+    const QSize size = window.size();
+    window.resize(800, 600);
+    save(&window, "orbit-station-small");
+    window.resize(size);
+
+    tabs->setCurrentIndex(2);
+    const QStringList state{"ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ",
+                            "ShipOrbitingRvelX", "ShipOrbitingRvelY", "ShipOrbitingRvelZ"};
+    const std::pair<const char*, QStringList> ships[] = {
+        {"low", {"6771000", "0", "0", "0", "6645", "3836"}},
+        {"eccentric", {"6916000", "0", "0", "0", "4483.6", "8954.6"}},
+        {"crossing", {"6700000", "0", "0", "0", "7650", "0"}},
+        {"escape", {"7000000", "0", "0", "0", "11500", "0"}}};
+    for (const auto& [name, texts] : ships) {
+        typeInto(state, texts);
+        save(&window, QStringLiteral("orbit-ship-%1").arg(QLatin1StringView(name)));
+    }
 }
 
 } // namespace

@@ -196,6 +196,7 @@ TEST_F(FolderManagementWindow, ACutDescriptionIsNeverWrittenFromTheWindow)
     folders()->setPath(tree.at(u"Big"_s));
     EXPECT_TRUE(text()->isReadOnly());
     EXPECT_TRUE(text()->toPlainText().contains(u"only its beginning is shown"_s));
+    saveScreenshot(*window, u"folder-management-cut-description"_s);
     press(u"Command3"_s);
     press(u"Command2"_s);
     EXPECT_EQ(shownTitles(), (QStringList{u"Operation aborted !"_s, u"Confirmation before deleting"_s,

@@ -1,0 +1,103 @@
+// corvane-scn orbits --sim SIMFOLDER FILE.scn: the orbit of every station and orbiting ship as
+// the editors derive it beside their values, as JSON in metres and seconds.
+#include "catalogue/simulator_settings.h"
+#include "commands.h"
+#include "document/file_paths.h"
+#include "document/scenario_reader.h"
+#include "document/text_primitives.h"
+#include "editing/form_orbits.h"
+#include "editing/ship_editing.h"
+#include "editing/station_editing.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace {
+
+QJsonValue number(const std::optional<double>& value)
+{
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+// What every row holds: its name and body, and a problem text when there is no orbit.
+QJsonObject rowJson(const QString& name, const QString& body, const FormOrbit& shown)
+{
+    QJsonObject row{{QStringLiteral("name"), name}, {QStringLiteral("body"), trimBlanks(body)}};
+    const std::optional<Orbit>& orbit = shown.orbit;
+    row[QStringLiteral("periapsisAltitude")] =
+        number(orbit ? std::optional(orbit->periapsisAltitude) : std::nullopt);
+    row[QStringLiteral("apoapsisAltitude")] = number(orbit ? orbit->apoapsisAltitude : std::nullopt);
+    row[QStringLiteral("period")] = number(orbit ? orbit->period : std::nullopt);
+    if (!shown.problem.isEmpty())
+        row[QStringLiteral("problem")] = shown.problem;
+    return row;
+}
+
+QJsonValue flag(bool known, bool value)
+{
+    return known ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
+}
+
+// Every station and orbiting ship shown as the editors show it, then its orbit derived.
+QJsonObject orbitsJson(Workspace& ws)
+{
+    QJsonArray stations;
+    for (int i = 0; i < ws.doc.stationNames.size(); ++i) {
+        selectStation(ws, i);
+        const FormOrbit shown = stationFormOrbit(ws.stationForm, ws.folders.CfgDir);
+        QJsonObject row = rowJson(ws.doc.stationNames[i], ws.stationForm.refPlanet, shown);
+        row[QStringLiteral("crossesAtmosphere")] =
+            flag(shown.orbit.has_value(), shown.orbit && shown.orbit->crossesAtmosphere);
+        stations.append(row);
+    }
+    QJsonArray ships;
+    for (int i = 0; i < ws.doc.shipNames.size(); ++i) {
+        selectShip(ws, i);
+        if (ws.shipForm.status != ShipStatusOption::Orbiting)
+            continue;
+        const FormOrbit shown = shipFormOrbit(ws.shipForm, ws.folders.CfgDir);
+        QJsonObject row = rowJson(ws.doc.shipNames[i], ws.shipForm.orbitingPlanet, shown);
+        row[QStringLiteral("escapes")] = flag(shown.orbit.has_value(), shown.orbit && shown.orbit->escapes);
+        // The centre of the body has no orbit but is plainly inside it.
+        row[QStringLiteral("insideBody")] =
+            flag(shown.body && (shown.orbit || shown.insideBody), shown.insideBody);
+        ships.append(row);
+    }
+    return {{QStringLiteral("stations"), stations}, {QStringLiteral("ships"), ships}};
+}
+
+int orbits(const QStringList& args)
+{
+    const QString usage = QStringLiteral("usage: corvane-scn orbits --sim SIMFOLDER FILE.scn");
+    if (args.size() != 3 || args[0] != u"--sim")
+        return usageError(usage);
+
+    Workspace ws;
+    ws.folders.VexDir = withTrailingSeparator(args[1]);
+    const auto config = readSimulatorConfig(ws.folders.VexDir);
+    if (!config)
+        return usageError(QStringLiteral("orbits: cannot read ") + kSimulatorConfigName +
+                          QStringLiteral(" in ") + args[1]);
+    ws.folders.ConfigDir = config->ConfigDir;
+    ws.folders.ScenarioDir = config->ScenarioDir;
+    formConfigurationFolders(ws.folders);
+
+    const QFileInfo file(resolvePath(args[2]));
+    if (!file.isFile() || !file.isReadable())
+        return usageError(QStringLiteral("orbits: cannot read ") + args[2]);
+    ScenarioReaderHost host;
+    TabSettings(file.filePath(), ws.doc, host);
+    if (ws.doc.scanLog.LogError || !ws.doc.scanLog.LogMessage.isEmpty())
+        QTextStream(stderr) << args[2] << ": " << kScanErrorsWarning << ' ' << ws.doc.scanLog.LogMessage
+                            << '\n';
+
+    QTextStream(stdout) << QJsonDocument(orbitsJson(ws)).toJson(QJsonDocument::Indented);
+    return 0;
+}
+
+const CommandRegistration registration(QStringLiteral("orbits"), orbits);
+
+} // namespace

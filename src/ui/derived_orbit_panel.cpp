@@ -1,0 +1,55 @@
+#include "derived_orbit_panel.h"
+
+#include "editing/orbit_text.h"
+#include "form_controls.h"
+#include "orbit_view.h"
+
+#include <QBoxLayout>
+#include <QFormLayout>
+#include <QLabel>
+
+DerivedOrbitPanel::DerivedOrbitPanel(const QString& prefix, Qt::Orientation viewPlacement, QWidget* parent)
+    : QGroupBox(QStringLiteral("Orbit"), parent)
+{
+    setObjectName(prefix + QStringLiteral("DerivedOrbit"));
+    periapsisAltitude_ = valueLabel(prefix + QStringLiteral("PeriapsisAltitude"),
+                                    QStringLiteral("Periapsis altitude above the mean radius (in km)"));
+    apoapsisAltitude_ = valueLabel(prefix + QStringLiteral("ApoapsisAltitude"),
+                                   QStringLiteral("Apoapsis altitude above the mean radius (in km)"));
+    period_ = valueLabel(prefix + QStringLiteral("OrbitPeriod"), QStringLiteral("Orbital period"));
+    note_ = new QLabel;
+    note_->setObjectName(prefix + QStringLiteral("OrbitNote"));
+    note_->setWordWrap(true);
+    view_ = new OrbitView;
+    view_->setObjectName(prefix + QStringLiteral("OrbitView"));
+    view_->setToolTip(QStringLiteral("The orbit seen in its own plane, the body and its atmosphere to scale: "
+                                     "Pe periapsis, Ap apoapsis, the yellow dot the current position"));
+
+    auto* values = new QFormLayout;
+    values->addRow(QStringLiteral("Periapsis altitude"), periapsisAltitude_);
+    values->addRow(QStringLiteral("Apoapsis altitude"), apoapsisAltitude_);
+    values->addRow(QStringLiteral("Period"), period_);
+    auto* text = new QVBoxLayout;
+    text->addLayout(values);
+    text->addWidget(note_);
+    auto* layout = new QBoxLayout(
+        viewPlacement == Qt::Vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
+    layout->addLayout(text, viewPlacement == Qt::Vertical ? 0 : 2);
+    if (viewPlacement == Qt::Horizontal)
+        text->addStretch(1);
+    layout->addWidget(view_, 3);
+}
+
+void DerivedOrbitPanel::showOrbit(const FormOrbit& orbit)
+{
+    const DerivedOrbitTexts texts = derivedOrbitTexts(orbit);
+    periapsisAltitude_->setText(texts.periapsisAltitude);
+    apoapsisAltitude_->setText(texts.apoapsisAltitude);
+    period_->setText(texts.period);
+    note_->setText(texts.note);
+    QPalette palette = note_->palette();
+    palette.setColor(QPalette::WindowText, texts.warning ? OrbitView::warningColour().darker(130)
+                                                         : this->palette().color(QPalette::WindowText));
+    note_->setPalette(palette);
+    view_->setOrbit(orbit);
+}

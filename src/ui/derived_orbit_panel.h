@@ -1,0 +1,29 @@
+#pragma once
+
+#include "editing/form_orbits.h"
+
+#include <QGroupBox>
+
+class OrbitView;
+class QLabel;
+
+// The frame beside an editor's orbit values: periapsis and apoapsis altitude, period, a note on
+// what is wrong or worth knowing, and the orbit view. Its controls are named after `prefix`
+// ("Station" gives StationDerivedOrbit, StationPeriapsisAltitude, StationApoapsisAltitude,
+// StationOrbitPeriod, StationOrbitNote and StationOrbitView). The view is below the values
+// (Qt::Vertical), or beside them where the page has more width than height to spare.
+class DerivedOrbitPanel : public QGroupBox
+{
+    Q_OBJECT
+public:
+    DerivedOrbitPanel(const QString& prefix, Qt::Orientation viewPlacement, QWidget* parent = nullptr);
+
+    void showOrbit(const FormOrbit& orbit);
+
+private:
+    QLabel* periapsisAltitude_ = nullptr;
+    QLabel* apoapsisAltitude_ = nullptr;
+    QLabel* period_ = nullptr;
+    QLabel* note_ = nullptr;
+    OrbitView* view_ = nullptr;
+};
