@@ -47,6 +47,7 @@ struct StatementRead
     Kind kind = Other;
     QString need;    // for Malformed: what the statement needs ("needs body:station:dock")
     QStringView keyword; // the statement's keyword ("STATUS"), empty for Other
+    bool keptAlso = false; // Read, and kept as an extra line too: the writer writes no line for it
 
     StatementRead of(QStringView statementKeyword) const
     {
@@ -55,9 +56,10 @@ struct StatementRead
         return tagged;
     }
 
-    static StatementRead read() { return {Read, {}, {}}; }
-    static StatementRead other() { return {Other, {}, {}}; }
-    static StatementRead malformed(const QString& need) { return {Malformed, need, {}}; }
+    static StatementRead read() { return {Read, {}, {}, false}; }
+    static StatementRead readAndKept() { return {Read, {}, {}, true}; }
+    static StatementRead other() { return {Other, {}, {}, false}; }
+    static StatementRead malformed(const QString& need) { return {Malformed, need, {}, false}; }
 };
 
 // The last n characters of a text; std::nullopt when n is negative (the statement is too short

@@ -279,7 +279,7 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
                         read.need + (named ? QStringLiteral("; the line is kept as it stands")
                                            : QStringLiteral("; the line stands outside any block and is left out")));
             }
-            if (read.kind != StatementRead::Read && named)
+            if ((read.kind != StatementRead::Read || read.keptAlso) && named)
                 appendExtraLine(table[r].ExtraLines, line.raw);
         }
     }

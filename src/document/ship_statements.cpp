@@ -28,6 +28,10 @@ StatementRead readStatus(const QString& value, ShipRow& row)
             return StatementRead::malformed(QStringLiteral("needs body:station:dock"));
         row.DockStation = station->first;
         row.DockPort = station->second;
+    } else {
+        // A status the editor does not know ('STATUS Flying Earth') stores its word, and the
+        // writer writes no status line for it: the line is kept as it stands.
+        return StatementRead::readAndKept();
     }
     return StatementRead::read();
 }
