@@ -266,10 +266,15 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
                 // copy them all.
                 auto before = table[r];
                 read = readStatement(line, table[r]);
-                if (read.kind == StatementRead::Malformed)
+                if (read.kind == StatementRead::Malformed || read.keptAlso)
                     table[r] = std::move(before);
             }
-            if (read.kind == StatementRead::Read)
+            // A statement that is kept as a line too (an unknown status) is stored as a
+            // malformed one is: when its block closes, unless a sound one of its keyword stands
+            // there, since the kept line comes after the written statements at the next read.
+            if (read.keptAlso && named)
+                malformedLines.append(i);
+            if (read.kind == StatementRead::Read && !read.keptAlso)
                 soundKeywords.append(read.keyword);
             if (read.kind == StatementRead::Malformed) {
                 if (named)
