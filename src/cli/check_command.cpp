@@ -1,38 +1,16 @@
 // corvane-scn check --sim SIMFOLDER FILE.scn...: every station and ship shown as the editor
 // shows it after opening the file, and validated with the editor's own checks.
-#include "catalogue/catalogue.h"
 #include "catalogue/simulator_settings.h"
 #include "commands.h"
 #include "document/file_paths.h"
 #include "document/scenario_reader.h"
 #include "editing/scenario_session.h"
-#include "editing/ship_editing.h"
-#include "editing/station_editing.h"
+#include "editing/workspace_checks.h"
 
 #include <QFileInfo>
 #include <QTextStream>
 
-#include <optional>
-
 namespace {
-
-// The workspace as the editor holds it after start-up with `simFolder` as the simulator folder.
-std::optional<Workspace> startedWorkspace(const QString& simFolder)
-{
-    Workspace ws;
-    ws.folders.VexDir = withTrailingSeparator(simFolder);
-    const auto config = readSimulatorConfig(ws.folders.VexDir);
-    if (!config)
-        return std::nullopt;
-    ws.folders.ConfigDir = config->ConfigDir;
-    ws.folders.ScenarioDir = config->ScenarioDir;
-    formConfigurationFolders(ws.folders);
-    ScanLog log;
-    ws.catalogue = buildCatalogue(ws.folders.CfgDir, log);
-    ws.planetarySystems = ws.catalogue.planetarySystems;
-    ws.stationForm.stationClassIndex = ws.catalogue.stationClasses.isEmpty() ? -1 : 0;
-    return ws;
-}
 
 // Opens one scenario in a fresh copy of the started workspace and prints its failed checks;
 // returns whether any check failed.
@@ -46,21 +24,12 @@ bool checkScenario(const Workspace& started, const QString& given, const QFileIn
     if (openScenario(ws))
         err << given << ": " << kScanErrorsWarning << ' ' << ws.doc.scanLog.LogMessage << '\n';
 
-    bool failed = false;
-    const auto report = [&](const char* kind, const QString& name, const QStringList& failures) {
-        for (const QString& failure : failures)
-            out << given << ": " << kind << ' ' << name << ": " << failure << '\n';
-        failed = failed || !failures.isEmpty();
-    };
-    for (int i = 0; i < ws.doc.stationNames.size(); ++i) {
-        selectStation(ws, i);
-        report("station", ws.doc.stationNames[i], stationValidationFailures(ws));
+    const QVector<ValidationFailure> failures = validationFailures(ws);
+    for (const ValidationFailure& f : failures) {
+        const QStringList& names = f.ship ? ws.doc.shipNames : ws.doc.stationNames;
+        out << given << ": " << (f.ship ? "ship " : "station ") << names[f.row] << ": " << f.message << '\n';
     }
-    for (int i = 0; i < ws.doc.shipNames.size(); ++i) {
-        selectShip(ws, i);
-        report("ship", ws.doc.shipNames[i], shipValidationFailures(ws));
-    }
-    return failed;
+    return !failures.isEmpty();
 }
 
 int check(const QStringList& args)

@@ -11,7 +11,8 @@ namespace {
 
 const QString kUsage = QStringLiteral("usage: corvane-scn dump FILE.scn | rewrite IN.scn OUT.scn | "
                                       "catalogue --sim SIMFOLDER [--system NAME] | "
-                                      "check --sim SIMFOLDER FILE.scn... | orbits --sim SIMFOLDER FILE.scn");
+                                      "check --sim SIMFOLDER FILE.scn... | orbits --sim SIMFOLDER FILE.scn | "
+                                      "lint --sim SIMFOLDER [PATH...] [--json]");
 
 } // namespace
 
@@ -49,13 +50,16 @@ int main(int argc, char** argv)
         "  catalogue --sim SIMFOLDER [--system NAME]  what the editor offers, JSON\n"
         "  check --sim SIMFOLDER FILE.scn...          the editor's checks, one line per failure\n"
         "  orbits --sim SIMFOLDER FILE.scn            the derived orbit of every station and orbiting "
-        "ship, JSON\n\n"
-        "Exit status: 0 success, 1 a check failed, 2 usage error or unreadable file."));
+        "ship, JSON\n"
+        "  lint --sim SIMFOLDER [PATH...] [--json]    every .scn under the paths (default: the scenario\n"
+        "                                             folder) checked whole, one line per finding\n\n"
+        "Exit status: 0 success, 1 a check failed or lint found something, 2 usage error or unreadable "
+        "file."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("dump, rewrite, catalogue, check or orbits."),
+                                 QStringLiteral("dump, rewrite, catalogue, check, orbits or lint."),
                                  QStringLiteral("COMMAND [ARGUMENTS...]"));
     if (!parser.parse(app.arguments()))
         return usageError(parser.errorText() + QStringLiteral("; ") + kUsage);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "workspace.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Whole-file checks for scenario authors: everything the editor would say or do to a file when
+// it opens, validates and saves it, gathered without a window. Each check is linear in the
+// lines and ships of the file (names are looked up in hashes, never by scanning lists).
+
+struct LintFinding
+{
+    qsizetype line = 0; // 1-based line of the file; 0 where no line is known
+    QString kind;       // validation, scan, pad-taken, no-such-base, not-lossless, ...
+    QString subject;    // "ship Shuttle", "station Gateway" or empty
+    QString message;
+};
+
+// The line of each station and ship block line, in the order of the editor's lists (the blocks
+// the reader names, in the first section of each kind).
+struct BlockLines
+{
+    QVector<qsizetype> stations;
+    QVector<qsizetype> ships;
+};
+BlockLines blockLineNumbers(const QStringList& fileLines);
+
+// The scan log of a read of `path` as findings: each per-line entry with its line, whatever else
+// was logged as one finding without line. `readable`: the file itself could be read.
+QVector<LintFinding> scanFindings(const QString& logMessage, const QString& path, bool readable);
+
+// Ships sharing a pad or dock, places that do not exist, classes and bodies the catalogue and
+// system lack, and a focus ship that is not in the file, for the scenario open in `ws`.
+QVector<LintFinding> placeFindings(const Workspace& ws, const BlockLines& blocks);
+
+// The lines of `fileLines` that a save with no edit would drop: every line outside the
+// description and the camera, HUD and MFD sections whose statement has no counterpart in
+// `writtenLines`. Number spelling and the date form do not count (statements are compared by
+// keyword, block lines whole).
+QVector<LintFinding> losslessFindings(const QStringList& fileLines, const QStringList& writtenLines);
+
+// Opens ws.folders.ScnDir + ws.scnfile in `ws` as the editor does and gathers every finding,
+// sorted by line.
+QVector<LintFinding> lintScenario(Workspace& ws);
