@@ -8,6 +8,7 @@
 #include "delete_file_dialog.h"
 #include "document/file_paths.h"
 #include "document/folder_description.h"
+#include "document/regular_file.h"
 #include "document/scenario_reader.h"
 #include "document/scenario_writer.h"
 #include "editing/scenario_session.h"
@@ -21,6 +22,7 @@
 #include "open_dialog.h"
 #include "planetary_system_information.h"
 #include "save_as_dialog.h"
+#include "scenario_file_watch.h"
 #include "ship_tab.h"
 #include "start_picture.h"
 #include "station_tab.h"
@@ -118,6 +120,9 @@ void Vex::buildWindow()
     setCentralWidget(central);
     resize(1040, 760);
 
+    watch_ = new ScenarioFileWatch(this);
+    connect(watch_, &ScenarioFileWatch::changedOutside, this, &Vex::fileChangedOutside);
+
     connect(stations_, &StationTab::stationsChanged, ships_, &ShipTab::refresh);
     connect(ships_, &ShipTab::shipsChanged, environment_, &EnvironmentTab::refresh);
     connect(environment_, &EnvironmentTab::systemApplied, this, [this] {
@@ -195,6 +200,7 @@ void Vex::loadScenario(const QString& folder, const QString& name, const QString
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool scanErrors = openScenario(ws_);
     QApplication::restoreOverrideCursor();
+    watch_->watch(scenarioPath());
     fileName_->setText(ws_.scnfile);
     environment_->refresh();
     stations_->refresh();
@@ -210,6 +216,31 @@ void Vex::loadScenario(const QString& folder, const QString& name, const QString
     if (scanErrors)
         messages_.inform(
             {QStringLiteral("Warning"), kScanErrorsWarning, MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
+QString Vex::scenarioPath() const
+{
+    return resolvePath(joinPath(ws_.folders.ScnDir, ws_.scnfile));
+}
+
+void Vex::fileChangedOutside(bool removed)
+{
+    if (removed) {
+        messages_.inform({QStringLiteral("Warning"),
+                          QStringLiteral("The file ") + ws_.scnfile +
+                              QStringLiteral(" was removed or renamed by another program. The scenario stays "
+                                             "open; Save writes it again."),
+                          MessageButtons::Ok, MessageIcon::Exclamation});
+        return;
+    }
+    const bool reread = messages_.confirm(
+        {QStringLiteral("Warning"),
+         QStringLiteral("The file ") + ws_.scnfile +
+             QStringLiteral(" was changed by another program. Do you wish to read it again? The changes made "
+                            "in the editor since it was read are then lost."),
+         MessageButtons::YesNo, MessageIcon::Question});
+    if (reread)
+        loadScenario(ws_.folders.ScnDir, ws_.scnfile, readDescriptionBlock(scenarioPath()));
 }
 
 void Vex::showScenario()
@@ -254,6 +285,7 @@ void Vex::askToSave()
 
 void Vex::showSaveAs()
 {
+    const QString before = scenarioPath();
     {
         const DisabledWhileOpen disabled(this);
         SaveAs dialog(ws_, messages_, this);
@@ -261,15 +293,32 @@ void Vex::showSaveAs()
         messages_.runModal(dialog);
     }
     fileName_->setText(ws_.scnfile);
+    // Saved under another name, or over the open file: what is there now is the editor's own.
+    const QString after = scenarioPath();
+    if (after != before || readRegularFile(after) == scenarioFileText(ws_.doc))
+        watch_->watch(after);
 }
 
 void Vex::saveCommand()
 {
     if (!checkShipsBeforeSaving(ws_, messages_))
         return;
+    if (watch_->changedSinceRead()) {
+        const bool overwrite = messages_.confirm(
+            {QStringLiteral("Warning"),
+             QStringLiteral("The file ") + ws_.scnfile +
+                 QStringLiteral(
+                     " was changed by another program since it was read. Do you wish to overwrite it?"),
+             MessageButtons::YesNo, MessageIcon::Question});
+        if (!overwrite)
+            return;
+    }
     const WriteResult written = ScenarioFileSaving(joinPath(ws_.folders.ScnDir, ws_.scnfile), ws_.doc);
-    if (!written.ok)
+    if (!written.ok) {
         messages_.inform(writeFailureMessage(written));
+        return;
+    }
+    watch_->watch(scenarioPath());
 }
 
 void Vex::saveAsCommand()

@@ -14,6 +14,7 @@ class PlanetarySystemInformation;
 class QAction;
 class QLabel;
 class QTabWidget;
+class ScenarioFileWatch;
 class ShipTab;
 class StationTab;
 
@@ -65,6 +66,8 @@ private:
     void aboutCommand();
 
     void askToSave();
+    void fileChangedOutside(bool removed);
+    QString scenarioPath() const;
     void showSaveAs();
     void runFolderSearch();
     PlanetarySystemInformation* informationWindow();
@@ -80,6 +83,7 @@ private:
     EnvironmentTab* environment_;
     StationTab* stations_;
     ShipTab* ships_;
+    ScenarioFileWatch* watch_;
 
     QPointer<PlanetarySystemInformation> information_;
     QPointer<CoordinateConverter> converter_;
