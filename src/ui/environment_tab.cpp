@@ -2,6 +2,7 @@
 
 #include "description_text.h"
 #include "editing/scenario_session.h"
+#include "form_controls.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -33,7 +34,7 @@ QComboBox* numberList(const QString& name, const QString& toolTip, int count)
     for (int k = 0; k < count; ++k)
         box->addItem(QString::number(k));
     box->setCurrentIndex(-1);
-    box->setMaxVisibleItems(12);
+    limitPopupRows(box, 12);
     return box;
 }
 
@@ -98,6 +99,10 @@ void EnvironmentTab::buildControls()
     shipFocus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     possibleShipFocus_ = dropDownList(QStringLiteral("PossibleShipFocus"),
                                       QStringLiteral("List of the ships available in the scenario"));
+    // Entries are "name:class": the box grows with them up to a bound, the open list shows them whole.
+    possibleShipFocus_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    possibleShipFocus_->setMaximumWidth(possibleShipFocus_->fontMetrics().averageCharWidth() * 40);
+    limitPopupRows(possibleShipFocus_, 12);
     auto* changeFocus = new QPushButton(QStringLiteral("Change user-controled ship"));
     changeFocus->setObjectName(QStringLiteral("Command7"));
     changeFocus->setToolTip(QStringLiteral(
@@ -186,7 +191,8 @@ void EnvironmentTab::refresh()
 
     // A description too long for the field is shown as an overview and kept as read.
     const bool editable = isEditableDescription(doc.description);
-    const QString description = editable ? descriptionForDisplay(doc.description) : descriptionOverview(doc.description);
+    const QString description =
+        editable ? descriptionForDisplay(doc.description) : descriptionOverview(doc.description);
     if (typedText(description_) != description)
         description_->setPlainText(description);
     description_->setReadOnly(!editable);
@@ -194,6 +200,7 @@ void EnvironmentTab::refresh()
     shipFocus_->setText(doc.shipFocus);
     possibleShipFocus_->clear();
     possibleShipFocus_->addItems(doc.possibleShipFocus);
+    widenPopupToEntries(possibleShipFocus_);
     selectEntry(possibleShipFocus_, doc.possibleShipFocusIndex);
 
     if (doc.startDate.isValid()) {

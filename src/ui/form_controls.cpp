@@ -1,9 +1,11 @@
 #include "form_controls.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 QLabel* valueLabel(const QString& name, const QString& toolTip)
 {
@@ -25,6 +27,19 @@ QComboBox* listBox(const QString& name, const QString& toolTip)
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(10);
     return box;
+}
+
+void limitPopupRows(QComboBox* box, int rows)
+{
+    box->setMaxVisibleItems(rows);
+    box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+}
+
+void widenPopupToEntries(QComboBox* box)
+{
+    QAbstractItemView* view = box->view();
+    const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
 }
 
 QPushButton* commandButton(const QString& name, const QString& caption, const QString& toolTip)

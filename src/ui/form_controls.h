@@ -17,6 +17,12 @@ QLabel* valueLabel(const QString& name, const QString& toolTip = {});
 // A drop-down list sized for names of a dozen characters.
 QComboBox* listBox(const QString& name, const QString& toolTip = {});
 QPushButton* commandButton(const QString& name, const QString& caption, const QString& toolTip = {});
+// A drop-down that opens as a scrolling list of `rows` rows below the box; styles that open a
+// list of every entry over the box (a full-screen column of 60 minutes) are told not to.
+void limitPopupRows(QComboBox* box, int rows);
+// Widens the open list of a drop-down to its longest entry, however narrow the box itself is;
+// called after the entries changed.
+void widenPopupToEntries(QComboBox* box);
 QGroupBox* frame(const QString& name, const QString& title);
 
 // Fills a list with `entries` and selects entry `selected`, or none when it is out of range.

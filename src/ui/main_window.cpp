@@ -26,6 +26,7 @@
 #include "ship_tab.h"
 #include "start_picture.h"
 #include "station_tab.h"
+#include "window_geometry.h"
 #include "write_failure.h"
 
 #include <QAction>
@@ -74,6 +75,7 @@ Vex::Vex(const QString& startFolder, QWidget* parent)
     setStartFolders(ws_.folders, startFolder);
     buildWindow();
     connectMenus();
+    restoreWindowGeometry(this, objectName());
 }
 
 Vex::~Vex() = default;
@@ -196,7 +198,6 @@ void Vex::loadScenario(const QString& folder, const QString& name, const QString
     ws_.folders.ScnDir = folder;
     ws_.scnfile = name;
     ws_.doc.description = preview;
-    const QStringList bodiesBefore = ws_.bodies;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool scanErrors = openScenario(ws_);
     QApplication::restoreOverrideCursor();
@@ -205,8 +206,9 @@ void Vex::loadScenario(const QString& folder, const QString& name, const QString
     environment_->refresh();
     stations_->refresh();
     ships_->refresh();
-    if (ws_.bodies != bodiesBefore || !information_)
-        bodiesChanged();
+    // Every read goes back to the system's default body, as a chosen system does, even when the
+    // body list stayed the same.
+    bodiesChanged();
     if (errorLog_)
         errorLog_->showLog(ws_.doc.scanLog);
     else
@@ -425,6 +427,8 @@ void Vex::aboutCommand()
 void Vex::closeEvent(QCloseEvent* event)
 {
     QDir::setCurrent(ws_.folders.ProgDir);
+    // Not being able to remember the window's place is no reason to keep it open or to ask.
+    saveWindowGeometry(this, objectName());
     const QPointer<QWidget> windows[] = {information_.data(),  converter_.data(),        loadFile_.data(),
                                          about_.data(),        deleteFile_.data(),       errorLog_.data(),
                                          folderSearch_.data(), folderManagement_.data(), saveAs_.data()};

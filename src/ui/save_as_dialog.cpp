@@ -11,7 +11,6 @@
 #include "write_failure.h"
 
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,23 +61,25 @@ SaveAs::SaveAs(Workspace& ws, UserDialogs& dialogs, QWidget* parent)
     cancelButton->setToolTip(QStringLiteral("Cancel the saving and close the windows"));
     cancelButton->setAutoDefault(false);
 
-    auto* grid = new QGridLayout;
-    grid->addWidget(folders_, 0, 0);
-    grid->addWidget(files_, 0, 1);
-    grid->addWidget(folderCaption, 1, 0);
-    grid->addWidget(nameCaption, 1, 1);
-    grid->addWidget(folderDescription_, 2, 0, 2, 1);
-    grid->addWidget(name_, 2, 1);
-    grid->setRowStretch(0, 3);
-    grid->setRowStretch(3, 2);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
+    // The lists take the height; the folder description shows a few lines and the name row
+    // sits right under it, so no empty area is left under the name box.
+    folderDescription_->setMaximumHeight(folderDescription_->fontMetrics().lineSpacing() * 5 +
+                                         2 * folderDescription_->frameWidth() + 8);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(folders_, 1);
+    lists->addWidget(files_, 1);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameCaption);
+    nameRow->addWidget(name_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(saveButton);
     buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addLayout(lists, 1);
+    layout->addWidget(folderCaption);
+    layout->addWidget(folderDescription_);
+    layout->addLayout(nameRow);
     layout->addLayout(buttons);
     resize(640, 440);
 
@@ -95,6 +96,9 @@ SaveAs::SaveAs(Workspace& ws, UserDialogs& dialogs, QWidget* parent)
         folders_->setPath(ws.folders.ScnDir);
     }
     folderChanged();
+    // The name is what the user types first: it has the focus, selected to be typed over.
+    name_->setFocus();
+    name_->selectAll();
 }
 
 void SaveAs::folderChanged()

@@ -156,11 +156,13 @@ QWidget* StationTab::buildOrbitFrame()
                 QStringLiteral("Defines the time hour for which the orbital element parameters are valid"));
     epochHour_->addItems(wholeNumbers(24));
     epochHour_->setMinimumContentsLength(2);
+    limitPopupRows(epochHour_, 12);
     epochMinute_ = listBox(
         QStringLiteral("StationOrbitalRefMin"),
         QStringLiteral("Defines the time minutes for which the orbital element parameters are valid"));
     epochMinute_->addItems(wholeNumbers(60));
     epochMinute_->setMinimumContentsLength(2);
+    limitPopupRows(epochMinute_, 12);
 
     auto* epoch = new QGroupBox(QStringLiteral("Orbital element reference time"));
     epoch->setObjectName(QStringLiteral("OrbitalElementReferenceTime"));
