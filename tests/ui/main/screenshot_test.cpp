@@ -3,6 +3,9 @@
 #include "ui/error_log.h"
 #include "ui/folder_list.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -109,6 +112,21 @@ TEST_F(Screenshots, OrbitViewsOfBothEditors)
     for (const auto& [name, texts] : ships) {
         typeInto(state, texts);
         save(&window, QStringLiteral("orbit-ship-%1").arg(QLatin1StringView(name)));
+    }
+}
+
+// The open lists of the start time and of the possible ships, with the box they drop from.
+TEST_F(Screenshots, OpenDropDownLists)
+{
+    Vex& window = startEditor();
+    openScenario("", "Earth Orbit Rendezvous.scn");
+    window.show();
+    for (const char* name : {"Minute", "PossibleShipFocus"}) {
+        auto* box = child<QComboBox>(&window, name);
+        box->showPopup();
+        QApplication::processEvents();
+        save(box->view()->window(), QStringLiteral("list-") + name);
+        box->hidePopup();
     }
 }
 
