@@ -175,13 +175,18 @@ TEST_P(SampleRoundTrip, OpenShowsTheFileAndSaveWritesWhatTheToolRewrites)
         EXPECT_EQ(messages.shownMessages().last().title, "Forbidden action");
         return;
     }
-    // Save writes the whole file anew, whatever is on disk now.
+    // Save writes the whole file anew, whatever is on disk now, once the user agreed to
+    // overwrite what another program wrote there.
     QFile changed(path);
     ASSERT_TRUE(changed.open(QIODevice::WriteOnly | QIODevice::Truncate));
     changed.close();
+    const qsizetype shownBefore = messages.shownMessages().size();
+    answer({MessageAnswer::Yes});
     window.menuItem("Menu13")->trigger();
     EXPECT_EQ(fileBytes(path), fileBytes(rewritten)) << path.toStdString();
-    EXPECT_TRUE(messages.shownMessages().size() <= 1) << "Save asks nothing";
+    ASSERT_EQ(messages.shownMessages().size(), shownBefore + 1) << "Save asks one question";
+    EXPECT_TRUE(
+        messages.shownMessages().last().text.contains("was changed by another program since it was read"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleRoundTrip,
