@@ -335,6 +335,7 @@ void Vex::deleteCommand()
     DeleteFile dialog(ws_, this);
     deleteFile_ = &dialog;
     messages_.runModal(dialog);
+    ownRemovalSeen();
 }
 
 void Vex::folderManagementCommand()
@@ -342,6 +343,15 @@ void Vex::folderManagementCommand()
     FolderManagement dialog(ws_, this);
     folderManagement_ = &dialog;
     messages_.runModal(dialog);
+    ownRemovalSeen();
+}
+
+void Vex::ownRemovalSeen()
+{
+    // The open file deleted, or its folder removed, through the editor's own windows is no
+    // change by another program.
+    if (!ws_.scnfile.isEmpty() && !QFileInfo::exists(scenarioPath()))
+        watch_->watch(scenarioPath());
 }
 
 void Vex::exitCommand()

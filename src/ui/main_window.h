@@ -67,6 +67,7 @@ private:
 
     void askToSave();
     void fileChangedOutside(bool removed);
+    void ownRemovalSeen();
     QString scenarioPath() const;
     void showSaveAs();
     void runFolderSearch();
