@@ -3,6 +3,7 @@
 #include "document/regular_file.h"
 
 #include <QCryptographicHash>
+#include <QFileInfo>
 
 namespace {
 
@@ -21,15 +22,20 @@ std::optional<QByteArray> contentDigest(const QString& path)
 ScenarioFileWatch::ScenarioFileWatch(QObject* parent) : QObject(parent)
 {
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &ScenarioFileWatch::fileEvent);
+    // The folder is watched too: a file that was removed and is put back (as a checkout of a
+    // version control system does) can be watched again only once it is there.
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &ScenarioFileWatch::fileEvent);
 }
 
 void ScenarioFileWatch::watch(const QString& path)
 {
-    if (!watcher_.files().isEmpty())
-        watcher_.removePaths(watcher_.files());
+    const QStringList watched = watcher_.files() + watcher_.directories();
+    if (!watched.isEmpty())
+        watcher_.removePaths(watched);
     path_ = path;
     known_ = notified_ = contentDigest(path);
     watcher_.addPath(path);
+    watcher_.addPath(QFileInfo(path).absolutePath());
 }
 
 bool ScenarioFileWatch::changedSinceRead() const
@@ -41,7 +47,7 @@ bool ScenarioFileWatch::changedSinceRead() const
 void ScenarioFileWatch::fileEvent()
 {
     // A file replaced by renaming (as safe writers do, ours included) drops out of the watch.
-    if (!watcher_.files().contains(path_))
+    if (!watcher_.files().contains(path_) && QFileInfo::exists(path_))
         watcher_.addPath(path_);
     const auto now = contentDigest(path_);
     if (now == notified_)

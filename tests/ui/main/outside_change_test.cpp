@@ -96,4 +96,22 @@ TEST_F(OutsideChangeTest, ARemovedFileIsReportedAndWrittenAgainBySave)
     EXPECT_TRUE(QFile::exists(path));
 }
 
+TEST_F(OutsideChangeTest, AFileRemovedAndPutBackChangedIsOfferedToBeReadAgain)
+{
+    const QByteArray bytes = fileBytes(path);
+    answer({MessageAnswer::Ok});
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(messagesShown(1));
+
+    answer({MessageAnswer::No});
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(QByteArray(bytes).replace("BEGIN_DESC\r\n", "BEGIN_DESC\r\nPut back.\r\n")),
+              bytes.size() + 11);
+    file.close();
+    ASSERT_TRUE(messagesShown(2));
+    expectMessage(messages.shownMessages()[1], {QStringLiteral("Warning"), kChangedQuestion,
+                                                MessageButtons::YesNo, MessageIcon::Question});
+}
+
 } // namespace
