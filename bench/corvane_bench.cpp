@@ -186,6 +186,67 @@ void DeleteShip(benchmark::State& state)
     }
 }
 
+// A station's name changed: the dock tree is built anew and its docked ships follow the name.
+void RenameStation(benchmark::State& state)
+{
+    const Workspace opened = openedWorkspace(static_cast<int>(state.range(0)));
+    YesDialogs dialogs;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Workspace ws = opened;
+        selectStation(ws, static_cast<int>(ws.doc.stationNames.size() / 2));
+        ws.stationForm.name = QStringLiteral("Renamed");
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(validateStation(ws, dialogs));
+        state.PauseTiming();
+        ws = Workspace();
+        state.ResumeTiming();
+    }
+}
+
+// A new station, filled in as the middle one is, then validated.
+void AddStation(benchmark::State& state)
+{
+    const Workspace opened = openedWorkspace(static_cast<int>(state.range(0)));
+    YesDialogs dialogs;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Workspace ws = opened;
+        selectStation(ws, static_cast<int>(ws.doc.stationNames.size() / 2));
+        StationForm form = ws.stationForm;
+        form.name = QStringLiteral("Added");
+        state.ResumeTiming();
+        addStation(ws);
+        ws.stationForm = form;
+        benchmark::DoNotOptimize(validateStation(ws, dialogs));
+        state.PauseTiming();
+        ws = Workspace();
+        state.ResumeTiming();
+    }
+}
+
+// Deleting a station no ship is docked at (one added before the timing).
+void DeleteStation(benchmark::State& state)
+{
+    Workspace opened = openedWorkspace(static_cast<int>(state.range(0)));
+    YesDialogs dialogs;
+    selectStation(opened, static_cast<int>(opened.doc.stationNames.size() / 2));
+    StationForm form = opened.stationForm;
+    form.name = QStringLiteral("Spare");
+    addStation(opened);
+    opened.stationForm = form;
+    validateStation(opened, dialogs);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Workspace ws = opened;
+        state.ResumeTiming();
+        deleteStation(ws, dialogs);
+        state.PauseTiming();
+        ws = Workspace();
+        state.ResumeTiming();
+    }
+}
+
 // What the check command does with one file: open it, then show and validate every station and
 // every ship, reading each body file once.
 void Check(benchmark::State& state)
@@ -250,6 +311,9 @@ int main(int argc, char** argv)
                  {"ValidateStation", ValidateStation},
                  {"AddShip", AddShip},
                  {"DeleteShip", DeleteShip},
+                 {"RenameStation", RenameStation},
+                 {"AddStation", AddStation},
+                 {"DeleteStation", DeleteStation},
                  {"Check", Check}})
             benchmark::RegisterBenchmark(name, fn)->Arg(k)->Unit(benchmark::kMillisecond);
     }

@@ -21,6 +21,8 @@ struct StationClassRow
 {
     QString Name;      // class file name without its last four characters
     int DockCount = 0; // -1 when the class file cannot be read
+
+    bool operator==(const StationClassRow&) const = default;
 };
 
 struct Catalogue

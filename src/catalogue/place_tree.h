@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <memory>
 #include <optional>
 
 // The two trees in which the user picks a dock or a landing pad, held as data: nodes in
@@ -33,6 +34,9 @@ struct PlaceNode
 class PlaceTree
 {
 public:
+    // The nodes may be read freely and their `expanded` flags set; any other change goes
+    // through clear, add and removeImage, which drop the look-up of docks (pads) that marking
+    // occupants keeps from one marking to the next.
     void clear();
     // Adds a node at top level (parent -1) or under `parent`; returns its index.
     int add(int parent, const QString& text, int image);
@@ -44,6 +48,15 @@ public:
     qsizetype size() const { return nodes.size(); }
 
     QVector<PlaceNode> nodes;
+
+private:
+    friend class OccupantMarking;
+    friend class StationTreeReuse;
+    struct OccupancySites;
+    struct StationTreeInputs;
+    // Both are shared between copies of a tree: they are never changed, only replaced.
+    std::shared_ptr<const OccupancySites> sites_;
+    std::shared_ptr<const StationTreeInputs> builtFrom_; // what the dock tree was built from
 };
 
 // Dock tree: bodies, the scenario's stations under their reference bodies, their docks.

@@ -119,13 +119,24 @@ QString trimTrailingBlanks(QStringView text)
     return text.toString();
 }
 
-QString trimBlanks(QStringView text)
+QStringView blankTrimmedView(QStringView text)
 {
     while (!text.isEmpty() && text.front() == u' ')
         text = text.mid(1);
     while (!text.isEmpty() && text.back() == u' ')
         text.chop(1);
-    return text.toString();
+    return text;
+}
+
+QString trimBlanks(QStringView text)
+{
+    return blankTrimmedView(text).toString();
+}
+
+QString trimBlanks(const QString& text)
+{
+    const QStringView trimmed = blankTrimmedView(text);
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
 QString leftChars(const QString& text, qsizetype n)

@@ -26,6 +26,10 @@ double numericValue(QStringView text);
 
 // Blanks (spaces only, not tabs) removed from both ends, from the start or from the end.
 QString trimBlanks(QStringView text);
+// The same; a text without blanks at its ends is given back as it is, without a copy.
+QString trimBlanks(const QString& text);
+// The same without a copy: a view of `text` without its leading and trailing blanks.
+QStringView blankTrimmedView(QStringView text);
 QString trimLeadingBlanks(QStringView text);
 QString trimTrailingBlanks(QStringView text);
 

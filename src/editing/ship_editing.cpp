@@ -27,6 +27,14 @@ QString candidateName(const QString& candidate)
     return colon < 0 ? candidate : candidate.left(colon);
 }
 
+// Whether `candidate` reads "NAME:CLASS" of `ship`, without making that text.
+bool isCandidateOf(const QString& candidate, const ShipRow& ship)
+{
+    const qsizetype colon = ship.Name.size();
+    return candidate.size() == colon + 1 + ship.ClassName.size() && candidate.startsWith(ship.Name) &&
+           candidate[colon] == u':' && QStringView(candidate).sliced(colon + 1) == ship.ClassName;
+}
+
 void markOccupiedPlaces(Workspace& ws)
 {
     StationDockTreeUpdate(ws.dockTree, ws.doc);
@@ -335,18 +343,25 @@ void rebuildShipList(Workspace& ws)
     Scenario& doc = ws.doc;
     const qsizetype n = doc.shipNames.size();
     const QString typed = ws.shipForm.name;
-    doc.shipNames.clear();
-    doc.possibleShipFocus.clear();
     doc.possibleShipFocusIndex = -1;
     const auto candidate = [&doc](qsizetype k) { return doc.ships[k].Name + u':' + doc.ships[k].ClassName; };
     if (n > 0) {
+        // After an edit of one ship nearly every focus candidate stays as it was: one is made
+        // anew only when it differs, so a click makes no text for each of thousands of ships.
+        const QStringList candidates = doc.possibleShipFocus;
+        doc.shipNames.clear();
+        doc.possibleShipFocus.clear();
         doc.possibleShipFocus.reserve(n);
         doc.shipNames.reserve(n);
         for (qsizetype k = 0; k < n && k < doc.ships.rowCount(); ++k) {
-            doc.possibleShipFocus.append(candidate(k));
-            doc.shipNames.append(doc.ships[k].Name);
+            const ShipRow& ship = doc.ships[k];
+            const bool kept = k < candidates.size() && isCandidateOf(candidates[k], ship);
+            doc.possibleShipFocus.append(kept ? candidates[k] : candidate(k));
+            doc.shipNames.append(ship.Name);
         }
     } else {
+        doc.shipNames.clear();
+        doc.possibleShipFocus.clear();
         doc.shipNames.append(typed);
         if (doc.ships.rowCount() > 0)
             doc.possibleShipFocus.append(candidate(0));

@@ -125,18 +125,43 @@ TEST(PlaceTreeIndex, StationTreeAndDockMarksMatchAScanOfEveryNode)
                                            {QStringLiteral("ring"), 2},
                                            {QStringLiteral("None"), -1}};
     QRandomGenerator random(20261209);
+    // The same trees are rebuilt every round, as the editor rebuilds its own after each read.
+    PlaceTree fast;
+    PlaceTree plain;
     for (int round = 0; round < 400; ++round) {
         const Scenario doc = randomScenario(random);
-        PlaceTree fast;
-        PlaceTree plain;
         StationTreeUpdate(fast, kBodies, doc, classes);
         plainStationTree(plain, kBodies, doc, classes);
         expectSameTree(fast, plain);
-        // Marked twice, as the editor does after each edit: the first marks are removed first.
-        for (int pass = 0; pass < 2; ++pass) {
-            StationDockTreeUpdate(fast, doc);
-            plainDockMarks(plain, doc);
+        // Marked again after each edit of a ship, as the editor does: the first marks are
+        // removed first, and what the marking keeps of the tree must follow the edit; a copy
+        // of the tree (a copied workspace) marks on its own.
+        Scenario edited = doc;
+        for (int pass = 0; pass < 4; ++pass) {
+            if (pass > 0 && edited.ships.rowCount() > 0) {
+                ShipRow& ship = edited.ships[random.bounded(static_cast<int>(edited.ships.rowCount()))];
+                ship.Status = pick(random, {QStringLiteral("Docked"), QStringLiteral("Landed")});
+                ship.DockStation = pick(random, kPlaces);
+                ship.DockPort = pick(random, kNumbers);
+            }
+            // A station edit rebuilds the tree, whether it changed what the tree shows or not;
+            // nodes the user opened in between are closed again.
+            if (pass == 3 && edited.stations.rowCount() > 0) {
+                if (random.bounded(2) == 0)
+                    edited.stations[random.bounded(static_cast<int>(edited.stations.rowCount()))].RefPlanet =
+                        pick(random, kPlaces);
+                for (PlaceNode& node : fast.nodes)
+                    node.expanded = random.bounded(2) == 0;
+                StationTreeUpdate(fast, kBodies, edited, classes);
+                plainStationTree(plain, kBodies, edited, classes);
+                expectSameTree(fast, plain);
+            }
+            PlaceTree copy = fast;
+            StationDockTreeUpdate(fast, edited);
+            plainDockMarks(plain, edited);
             expectSameTree(fast, plain);
+            StationDockTreeUpdate(copy, edited);
+            expectSameTree(copy, plain);
         }
         if (HasFailure())
             FAIL() << "round " << round;
