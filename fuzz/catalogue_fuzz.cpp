@@ -1,6 +1,6 @@
 // The start-up scan of the configuration folder: FindData's two stages for the planetary
 // systems, the vessel classes and the station classes, and the dock lists of the station class
-// files (StationDockScan). A packed input is the folder: a first file A.cfg, then
+// files. A packed input is the folder: a first file A.cfg, then
 // "=== NAME" files. No input crashes the scan, every name comes from a file of the folder, and
 // every station class has its dock count.
 #include "fuzz_support.h"

@@ -6,6 +6,7 @@
 #include "document/text_primitives.h"
 
 #include <QDir>
+#include <QHash>
 
 #include <algorithm>
 
@@ -47,21 +48,29 @@ Catalogue buildCatalogue(const QString& cfgDir, ScanLog& log)
 
 Catalogue catalogueOf(const QString& cfgDir, const QStringList& files, ScanLog& log, const LineSource& source)
 {
-    Catalogue catalogue;
-    catalogue.planetarySystems =
-        namedFiles(FindData(cfgDir, files, QStringLiteral("Star1"), QStringLiteral("Name"), log, source));
+    // Systems, vessel classes and station classes are found in one reading of every file; the
+    // dock list of a station class file is counted in the same reading.
     // A vessel class file is listed once per ClassName line, so a file with the lines
     // 'ClassName = Shuttle' and 'ClassName = Shuttle B' would give both names twice: each file
     // gives the names of one reading.
-    catalogue.vesselClasses = namedFiles(FindData(cfgDir, files, QStringLiteral("ClassName"),
-                                                  QStringLiteral("ClassName"), log, source,
-                                                  ListedValues::OnePerFile));
-
-    const FindDataResult stations =
-        FindData(cfgDir, files, QStringLiteral("BEGIN_DOCKLIST"), QStringLiteral("Meshname"), log, source);
-    for (const QString& file : stations.files)
+    enum { Systems, Vessels, Stations };
+    QHash<QString, int> docks;
+    const QVector<FindDataResult> found = FindDataTogether(
+        cfgDir, files,
+        {{QStringLiteral("Star1"), QStringLiteral("Name")},
+         {QStringLiteral("ClassName"), QStringLiteral("ClassName"), ListedValues::OnePerFile},
+         {QStringLiteral("BEGIN_DOCKLIST"), QStringLiteral("Meshname")}},
+        log, source, [&docks](const QString& file, const QStringList& lines, const QVector<qsizetype>& listings) {
+            if (listings[Stations] > 0)
+                docks.insert(file, dockListCount(lines));
+        });
+    Catalogue catalogue;
+    catalogue.planetarySystems = namedFiles(found[Systems]);
+    catalogue.vesselClasses = namedFiles(found[Vessels]);
+    for (const QString& file : found[Stations].files) {
         catalogue.stationClasses.append(withoutExtension(file));
-    catalogue.stationClassTable = StationDockScan(cfgDir, stations.files, log, source);
+        catalogue.stationClassTable.append({withoutExtension(file), docks.value(file)});
+    }
     return catalogue;
 }
 
@@ -80,23 +89,6 @@ int dockListCount(const QStringList& lines)
             inList = 0;
     }
     return count - 1;
-}
-
-QVector<StationClassRow> StationDockScan(const QString& cfgDir, const QStringList& classFiles, ScanLog& log,
-                                         const LineSource& source)
-{
-    QVector<StationClassRow> table;
-    table.reserve(classFiles.size());
-    for (const QString& file : classFiles) {
-        StationClassRow row{withoutExtension(file), -1};
-        const QString path = joinPath(cfgDir, file);
-        if (const auto lines = source(path))
-            row.DockCount = dockListCount(*lines);
-        else
-            log.addFileFailure(path);
-        table.append(row);
-    }
-    return table;
 }
 
 int StationDockNumberDisplay(const QVector<StationClassRow>& table, const QString& sn)

@@ -44,10 +44,6 @@ Catalogue buildCatalogue(const QString& cfgDir, ScanLog& log);
 Catalogue catalogueOf(const QString& cfgDir, const QStringList& files, ScanLog& log,
                       const LineSource& source = readTextLines);
 
-// Dock counts of the station class files (StationDockScan).
-QVector<StationClassRow> StationDockScan(const QString& cfgDir, const QStringList& classFiles, ScanLog& log,
-                                         const LineSource& source = readTextLines);
-
 // The dock count of the lines of one station class file: every line after BEGIN_DOCKLIST up to
 // and including END_DOCKLIST, less one.
 int dockListCount(const QStringList& lines);

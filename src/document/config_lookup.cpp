@@ -5,6 +5,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 std::optional<QString> lastKeyedItem(const QStringList& lines, const QString& Flag)
 {
     std::optional<QString> result;
@@ -90,4 +92,57 @@ FindDataResult FindData(const QString& folder, const QStringList& files, const Q
             result.values.append(values);
     }
     return result;
+}
+
+QVector<FindDataResult> FindDataTogether(const QString& folder, const QStringList& files,
+                                         const QVector<DataSearch>& searches, ScanLog& log,
+                                         const LineSource& source, const FileRead& read)
+{
+    QVector<FindDataResult> results(searches.size());
+    QVector<QSet<QString>> valuesGiven(searches.size());
+    QStringList keys1;
+    QStringList keys2;
+    for (const DataSearch& search : searches) {
+        keys1.append(trimBlanks(search.Flag1));
+        keys2.append(trimBlanks(search.Flag2));
+    }
+    QStringList unreadable;
+    QVector<qsizetype> listings(searches.size());
+    for (const QString& file : files) {
+        const auto lines = source(folder + file);
+        if (!lines) {
+            unreadable.append(folder + file);
+            continue;
+        }
+        const QStringList cleaned = cleanedLines(*lines);
+        for (qsizetype s = 0; s < searches.size(); ++s) {
+            listings[s] = std::count_if(cleaned.cbegin(), cleaned.cend(),
+                                        [&](const QString& line) { return line.startsWith(keys1[s]); });
+            if (listings[s] == 0)
+                continue;
+            FindDataResult& result = results[s];
+            for (qsizetype n = 0; n < listings[s]; ++n)
+                result.files.append(file);
+            const bool once = searches[s].listed == ListedValues::OnePerFile;
+            if (once && valuesGiven[s].contains(file))
+                continue;
+            valuesGiven[s].insert(file);
+            QVector<FoundValue> values;
+            for (const QString& line : cleaned) {
+                if (line.startsWith(keys2[s]))
+                    values.append({file, rightChars(line, line.size() - searches[s].Flag2.size() - 3)});
+            }
+            for (qsizetype n = 0; n < (once ? 1 : listings[s]); ++n)
+                result.values.append(values);
+        }
+        if (read)
+            read(file, *lines, listings);
+    }
+    // FindData logs an unreadable file in its first stage; the second stage reads only files
+    // the first one could read.
+    for (qsizetype s = 0; s < searches.size(); ++s) {
+        for (const QString& path : unreadable)
+            log.addFileFailure(path);
+    }
+    return results;
 }

@@ -57,3 +57,19 @@ enum class ListedValues {
 FindDataResult FindData(const QString& folder, const QStringList& files, const QString& Flag1,
                         const QString& Flag2, ScanLog& log, const LineSource& source = readTextLines,
                         ListedValues listed = ListedValues::PerListing);
+
+// One search of several made together by FindDataTogether.
+struct DataSearch
+{
+    QString Flag1;
+    QString Flag2;
+    ListedValues listed = ListedValues::PerListing;
+};
+
+// Each file is read once for all the searches: `read` is given its lines and how many times
+// each search lists it. The results are those of FindData for each search in turn, and the
+// scan log gets the entries those calls one after another give, in the same order.
+using FileRead = std::function<void(const QString& file, const QStringList& lines, const QVector<qsizetype>& listings)>;
+QVector<FindDataResult> FindDataTogether(const QString& folder, const QStringList& files,
+                                         const QVector<DataSearch>& searches, ScanLog& log,
+                                         const LineSource& source, const FileRead& read = {});

@@ -8,6 +8,7 @@
 #include "document/text_file.h"
 
 #include <QHash>
+#include <QRandomGenerator>
 
 namespace {
 
@@ -66,8 +67,8 @@ TEST(LineSource, AFileListedManyTimesIsReadOnceAndGivesOneReadingOfNames)
     const Catalogue catalogue = catalogueOf(kCfg, {"Many.cfg", "Sol.cfg"}, log, counted);
     ASSERT_EQ(catalogue.vesselClasses.size(), 1000);
     EXPECT_EQ(catalogue.vesselClasses[999].name, "Class999");
-    // Three first stages read both files; the second stages read Many.cfg and Sol.cfg once each.
-    EXPECT_EQ(readings, 3 * 2 + 2);
+    // One reading of each file serves every search and its second stage.
+    EXPECT_EQ(readings, 2);
     // A system file listed twice still gives its name twice.
     EXPECT_EQ(catalogue.planetarySystems.size(), 2);
 
@@ -146,4 +147,59 @@ TEST(LineSource, SettingsAreReadFromLinesAndTheWrittenFolderReadsBackTheSame)
     EXPECT_EQ(config->ConfigDir, "\\Config\\");
     EXPECT_EQ(config->ScenarioDir, "\\Scenarios\\");
     EXPECT_EQ(simulatorConfigOf({"ConfigDir = "}), std::nullopt);
+}
+
+// The catalogue reads each file once for all its searches; it must give what the searches
+// made one after another give, scan log included, whatever the files hold.
+TEST(LineSource, OneReadingGivesWhatTheSearchesOneAfterAnotherGive)
+{
+    const QStringList pieces{"Star1 = Sun", "Name = Sol", "Name=X", "ClassName = Falcon", "ClassName = B",
+                             "BEGIN_DOCKLIST", "begin_docklist", "END_DOCKLIST", "Meshname = Ring",
+                             "  Star1 = Two ; c", "; Name = hidden", "0 0 1", ""};
+    QRandomGenerator random(20261209);
+    for (int round = 0; round < 300; ++round) {
+        QHash<QString, QStringList> folder;
+        QStringList files;
+        const int count = random.bounded(1, 6);
+        for (int f = 0; f < count; ++f) {
+            const QString name = QStringLiteral("F%1.cfg").arg(random.bounded(4));
+            files.append(name);
+            if (random.bounded(5) == 0)
+                continue; // cannot be read
+            QStringList lines;
+            for (int l = random.bounded(8); l > 0; --l)
+                lines.append(pieces[random.bounded(static_cast<int>(pieces.size()))]);
+            folder.insert(name, lines);
+        }
+        const LineSource source = memoryFolder(folder);
+        ScanLog log;
+        const Catalogue catalogue = catalogueOf(kCfg, files, log, source);
+
+        ScanLog expectedLog;
+        const auto names = [](const FindDataResult& found) {
+            QStringList result;
+            for (const FoundValue& value : found.values)
+                result << value.file + u'=' + value.value;
+            return result;
+        };
+        const auto shown = [](const QVector<NamedFile>& found) {
+            QStringList result;
+            for (const NamedFile& named : found)
+                result << named.file + u'=' + named.name;
+            return result;
+        };
+        EXPECT_EQ(shown(catalogue.planetarySystems), names(FindData(kCfg, files, "Star1", "Name", expectedLog, source)));
+        EXPECT_EQ(shown(catalogue.vesselClasses),
+                  names(FindData(kCfg, files, "ClassName", "ClassName", expectedLog, source,
+                                 ListedValues::OnePerFile)));
+        const FindDataResult stations = FindData(kCfg, files, "BEGIN_DOCKLIST", "Meshname", expectedLog, source);
+        ASSERT_EQ(catalogue.stationClassTable.size(), stations.files.size());
+        for (qsizetype i = 0; i < stations.files.size(); ++i) {
+            EXPECT_EQ(catalogue.stationClassTable[i].Name + ".cfg", stations.files[i]);
+            EXPECT_EQ(catalogue.stationClassTable[i].DockCount, dockListCount(*source(kCfg + stations.files[i])));
+        }
+        EXPECT_EQ(log.LogMessage, expectedLog.LogMessage);
+        if (HasFailure())
+            FAIL() << "round " << round << ": " << files.join(u' ').toStdString();
+    }
 }
