@@ -3,12 +3,12 @@
 #include "generator.h"
 
 #include "catalogue/catalogue.h"
-#include "catalogue/simulator_settings.h"
 #include "document/scenario_reader.h"
 #include "document/text_file.h"
 #include "editing/scenario_session.h"
 #include "editing/ship_editing.h"
 #include "editing/station_editing.h"
+#include "editing/workspace_checks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,17 +62,7 @@ const QString& scenario(int ships)
 // The workspace as the editor holds it after start-up, as the check command builds it.
 Workspace startedWorkspace()
 {
-    Workspace ws;
-    ws.folders.VexDir = scenarioInstallation().simFolder;
-    const auto config = readSimulatorConfig(ws.folders.VexDir);
-    ws.folders.ConfigDir = config->ConfigDir;
-    ws.folders.ScenarioDir = config->ScenarioDir;
-    formConfigurationFolders(ws.folders);
-    ScanLog log;
-    ws.catalogue = buildCatalogue(ws.folders.CfgDir, log);
-    ws.planetarySystems = ws.catalogue.planetarySystems;
-    ws.stationForm.stationClassIndex = ws.catalogue.stationClasses.isEmpty() ? -1 : 0;
-    return ws;
+    return *::startedWorkspace(scenarioInstallation().simFolder);
 }
 
 Workspace openedWorkspace(int ships)
@@ -83,6 +73,28 @@ Workspace openedWorkspace(int ships)
     ws.scnfile = file.fileName();
     openScenario(ws);
     return ws;
+}
+
+// Times `work` on a fresh copy of `opened` each iteration: the copy, `prepare` on it and its
+// destruction are left out of the time.
+template <typename Prepare, typename Work>
+void timedOnCopies(benchmark::State& state, const Workspace& opened, Prepare prepare, Work work)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        Workspace ws = opened;
+        prepare(ws);
+        state.ResumeTiming();
+        work(ws);
+        state.PauseTiming();
+        ws = Workspace();
+        state.ResumeTiming();
+    }
+}
+
+void middleStation(Workspace& ws)
+{
+    selectStation(ws, static_cast<int>(ws.doc.stationNames.size() / 2));
 }
 
 void CatalogueRawRead(benchmark::State& state)
@@ -149,80 +161,61 @@ void ValidateStation(benchmark::State& state)
 {
     Workspace ws = openedWorkspace(static_cast<int>(state.range(0)));
     YesDialogs dialogs;
-    selectStation(ws, static_cast<int>(ws.doc.stationNames.size() / 2));
+    middleStation(ws);
     for (auto _ : state)
         benchmark::DoNotOptimize(validateStation(ws, dialogs));
 }
 
 void AddShip(benchmark::State& state)
 {
-    const Workspace opened = openedWorkspace(static_cast<int>(state.range(0)));
     YesDialogs dialogs;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Workspace ws = opened;
-        state.ResumeTiming();
-        addShip(ws);
-        validateShip(ws, dialogs);
-        state.PauseTiming();
-        ws = Workspace();
-        state.ResumeTiming();
-    }
+    timedOnCopies(
+        state, openedWorkspace(static_cast<int>(state.range(0))), [](Workspace&) {},
+        [&](Workspace& ws) {
+            addShip(ws);
+            validateShip(ws, dialogs);
+        });
 }
 
 void DeleteShip(benchmark::State& state)
 {
-    const Workspace opened = openedWorkspace(static_cast<int>(state.range(0)));
     YesDialogs dialogs;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Workspace ws = opened;
-        selectShip(ws, static_cast<int>(ws.doc.shipNames.size() / 2));
-        state.ResumeTiming();
-        deleteShip(ws, dialogs);
-        state.PauseTiming();
-        ws = Workspace();
-        state.ResumeTiming();
-    }
+    timedOnCopies(
+        state, openedWorkspace(static_cast<int>(state.range(0))),
+        [](Workspace& ws) { selectShip(ws, static_cast<int>(ws.doc.shipNames.size() / 2)); },
+        [&](Workspace& ws) { deleteShip(ws, dialogs); });
 }
 
 // A station's name changed: the dock tree is built anew and its docked ships follow the name.
 void RenameStation(benchmark::State& state)
 {
-    const Workspace opened = openedWorkspace(static_cast<int>(state.range(0)));
     YesDialogs dialogs;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Workspace ws = opened;
-        selectStation(ws, static_cast<int>(ws.doc.stationNames.size() / 2));
-        ws.stationForm.name = QStringLiteral("Renamed");
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(validateStation(ws, dialogs));
-        state.PauseTiming();
-        ws = Workspace();
-        state.ResumeTiming();
-    }
+    timedOnCopies(
+        state, openedWorkspace(static_cast<int>(state.range(0))),
+        [](Workspace& ws) {
+            middleStation(ws);
+            ws.stationForm.name = QStringLiteral("Renamed");
+        },
+        [&](Workspace& ws) { benchmark::DoNotOptimize(validateStation(ws, dialogs)); });
 }
 
 // A new station, filled in as the middle one is, then validated.
 void AddStation(benchmark::State& state)
 {
-    const Workspace opened = openedWorkspace(static_cast<int>(state.range(0)));
     YesDialogs dialogs;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Workspace ws = opened;
-        selectStation(ws, static_cast<int>(ws.doc.stationNames.size() / 2));
-        StationForm form = ws.stationForm;
-        form.name = QStringLiteral("Added");
-        state.ResumeTiming();
-        addStation(ws);
-        ws.stationForm = form;
-        benchmark::DoNotOptimize(validateStation(ws, dialogs));
-        state.PauseTiming();
-        ws = Workspace();
-        state.ResumeTiming();
-    }
+    StationForm form;
+    timedOnCopies(
+        state, openedWorkspace(static_cast<int>(state.range(0))),
+        [&form](Workspace& ws) {
+            middleStation(ws);
+            form = ws.stationForm;
+            form.name = QStringLiteral("Added");
+        },
+        [&](Workspace& ws) {
+            addStation(ws);
+            ws.stationForm = form;
+            benchmark::DoNotOptimize(validateStation(ws, dialogs));
+        });
 }
 
 // Deleting a station no ship is docked at (one added before the timing).
@@ -230,21 +223,13 @@ void DeleteStation(benchmark::State& state)
 {
     Workspace opened = openedWorkspace(static_cast<int>(state.range(0)));
     YesDialogs dialogs;
-    selectStation(opened, static_cast<int>(opened.doc.stationNames.size() / 2));
+    middleStation(opened);
     StationForm form = opened.stationForm;
     form.name = QStringLiteral("Spare");
     addStation(opened);
     opened.stationForm = form;
     validateStation(opened, dialogs);
-    for (auto _ : state) {
-        state.PauseTiming();
-        Workspace ws = opened;
-        state.ResumeTiming();
-        deleteStation(ws, dialogs);
-        state.PauseTiming();
-        ws = Workspace();
-        state.ResumeTiming();
-    }
+    timedOnCopies(state, opened, [](Workspace&) {}, [&](Workspace& ws) { deleteStation(ws, dialogs); });
 }
 
 // What the check command does with one file: open it, then show and validate every station and
@@ -259,16 +244,7 @@ void Check(benchmark::State& state)
         ws.folders.ScnDir = file.absolutePath() + u'/';
         ws.scnfile = file.fileName();
         openScenario(ws);
-        qsizetype failures = 0;
-        for (int i = 0; i < ws.doc.stationNames.size(); ++i) {
-            selectStation(ws, i);
-            failures += stationValidationFailures(ws).size();
-        }
-        for (int i = 0; i < ws.doc.shipNames.size(); ++i) {
-            selectShip(ws, i);
-            failures += shipValidationFailures(ws).size();
-        }
-        benchmark::DoNotOptimize(failures);
+        benchmark::DoNotOptimize(validationFailures(ws));
     }
 }
 

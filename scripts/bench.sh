@@ -23,7 +23,7 @@ csv=$(mktemp)
 data=$(mktemp -d)
 trap 'rm -rf "$csv" "$data"' EXIT
 if [ "${1:-}" = "--small" ]; then
-  "$bench" --sizes=small --benchmark_format=csv --benchmark_min_time=0.01s 2>/dev/null >"$csv"
+  "$bench" --sizes=small --benchmark_format=csv --benchmark_min_time=0.01 2>/dev/null >"$csv"
 else
   "$bench" --benchmark_format=csv --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     2>/dev/null >"$csv"
