@@ -49,49 +49,7 @@ QStringList cleanedLines(const QStringList& lines)
 FindDataResult FindData(const QString& folder, const QStringList& files, const QString& Flag1,
                         const QString& Flag2, ScanLog& log, const LineSource& source, ListedValues listed)
 {
-    FindDataResult result;
-    const QString key1 = trimBlanks(Flag1);
-    const QString key2 = trimBlanks(Flag2);
-    for (const QString& file : files) {
-        const auto lines = source(folder + file);
-        if (!lines) {
-            log.addFileFailure(folder + file);
-            continue;
-        }
-        for (const QString& line : cleanedLines(*lines)) {
-            if (line.startsWith(key1))
-                result.files.append(file);
-        }
-    }
-    // A file is listed once per matching line, and its listings follow each other. Reading it
-    // again for every listing would make a file of n matching lines cost n readings and, when
-    // both keys match the same lines, n * n values: one reading serves all its listings.
-    QSet<QString> valuesGiven;
-    for (qsizetype i = 0; i < result.files.size();) {
-        const QString file = result.files[i];
-        const qsizetype first = i;
-        while (i < result.files.size() && result.files[i] == file)
-            ++i;
-        const qsizetype listings = i - first;
-        if (listed == ListedValues::OnePerFile && valuesGiven.contains(file))
-            continue;
-        const auto lines = source(folder + file);
-        if (!lines) {
-            for (qsizetype n = 0; n < listings; ++n)
-                log.addFileFailure(folder + file);
-            continue;
-        }
-        valuesGiven.insert(file);
-        QVector<FoundValue> values;
-        for (const QString& line : cleanedLines(*lines)) {
-            if (line.startsWith(key2))
-                values.append({file, rightChars(line, line.size() - Flag2.size() - 3)});
-        }
-        const qsizetype readings = listed == ListedValues::OnePerFile ? 1 : listings;
-        for (qsizetype n = 0; n < readings; ++n)
-            result.values.append(values);
-    }
-    return result;
+    return FindDataTogether(folder, files, {{Flag1, Flag2, listed}}, log, source).front();
 }
 
 QVector<FindDataResult> FindDataTogether(const QString& folder, const QStringList& files,
@@ -123,6 +81,8 @@ QVector<FindDataResult> FindDataTogether(const QString& folder, const QStringLis
             FindDataResult& result = results[s];
             for (qsizetype n = 0; n < listings[s]; ++n)
                 result.files.append(file);
+            // A file is listed once per matching line; one reading serves all its listings, so
+            // a file of n matching lines costs one reading, not n readings and n * n values.
             const bool once = searches[s].listed == ListedValues::OnePerFile;
             if (once && valuesGiven[s].contains(file))
                 continue;
@@ -138,8 +98,8 @@ QVector<FindDataResult> FindDataTogether(const QString& folder, const QStringLis
         if (read)
             read(file, *lines, listings);
     }
-    // FindData logs an unreadable file in its first stage; the second stage reads only files
-    // the first one could read.
+    // An unreadable file is logged by the first stage of each search; the second stage uses the
+    // reading of the first, so it has nothing to log.
     for (qsizetype s = 0; s < searches.size(); ++s) {
         for (const QString& path : unreadable)
             log.addFileFailure(path);

@@ -51,9 +51,8 @@ enum class ListedValues {
 // Two-stage search over the files of a folder: `files` are names inside `folder` (which ends
 // with a separator), in the order to search. Keys are compared with regard to case, after the
 // comment is removed and the line trimmed; the value is the trimmed line less the key and three
-// characters, so 'Name = Sol' gives 'Sol' and 'Name=Sol' gives 'l'. The second stage reads each
-// listed file once whatever the number of its listings, and a file it cannot read is logged
-// once per listing.
+// characters, so 'Name = Sol' gives 'Sol' and 'Name=Sol' gives 'l'. Each file is read once for
+// both stages, whatever the number of its listings; a file that cannot be read is logged once.
 FindDataResult FindData(const QString& folder, const QStringList& files, const QString& Flag1,
                         const QString& Flag2, ScanLog& log, const LineSource& source = readTextLines,
                         ListedValues listed = ListedValues::PerListing);

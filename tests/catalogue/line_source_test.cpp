@@ -72,16 +72,19 @@ TEST(LineSource, AFileListedManyTimesIsReadOnceAndGivesOneReadingOfNames)
     // A system file listed twice still gives its name twice.
     EXPECT_EQ(catalogue.planetarySystems.size(), 2);
 
-    // Readable for the first stage only: the second stage logs the file once per listing.
+    // Readable once only: both stages use that one reading, so nothing is logged, and each of
+    // the two listings gives both values.
     int calls = 0;
-    const LineSource unreadable = [&](const QString&) -> std::optional<QStringList> {
+    const LineSource readableOnce = [&](const QString&) -> std::optional<QStringList> {
         if (++calls == 1)
             return QStringList{"ClassName = A", "ClassName = B"};
         return std::nullopt;
     };
     ScanLog failures;
-    FindData(kCfg, {"Gone.cfg"}, "ClassName", "ClassName", failures, unreadable);
-    EXPECT_EQ(failures.LogMessage, QStringLiteral("Can not open the file /cfg/Gone.cfg. ").repeated(2));
+    const FindDataResult found = FindData(kCfg, {"Once.cfg"}, "ClassName", "ClassName", failures, readableOnce);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(found.values.size(), 4);
+    EXPECT_TRUE(failures.LogMessage.isEmpty());
 }
 
 TEST(LineSource, BasesAndBodiesAreReadFromLines)
