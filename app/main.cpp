@@ -2,6 +2,7 @@
 #include "ui/editor_command_line.h"
 #include "ui/main_window.h"
 #include "ui/termination_signal.h"
+#include "ui/window_geometry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,10 +40,15 @@ int main(int argc, char** argv)
     if (line.request != EditorRequest::Edit)
         return answerRequest(line);
     Vex window(QDir::currentPath());
-    closeOnTerminationSignal(&window);
+    // Ended by the session or a terminal, the editor keeps the unsaved changes in its recovery
+    // copy and remembers where its window was.
+    endOnTerminationSignal(&window, [&window] {
+        window.keepRecoveryCopy();
+        saveWindowGeometry(&window, window.objectName());
+    });
     window.show();
     // Started from the event loop: the window paints its start picture while the catalogue is
-    // built, and a termination signal that arrives meanwhile still ends the loop.
+    // built, and a termination signal that arrives meanwhile still ends the editor.
     QTimer::singleShot(0, &window, [&window, file = line.file] { window.start(file); });
     return app.exec();
 }

@@ -1,10 +1,12 @@
 // Google Benchmark program: each piece of work of the editor core beside a baseline measured in
 // the same run (reading the same files raw), on generated installations and scenarios.
 #include "generator.h"
+#include "hostile_shapes.h"
 
 #include "catalogue/catalogue.h"
 #include "document/scenario_reader.h"
 #include "document/text_file.h"
+#include "editing/recorded_edit.h"
 #include "editing/scenario_session.h"
 #include "editing/ship_editing.h"
 #include "editing/station_editing.h"
@@ -229,7 +231,47 @@ void DeleteStation(benchmark::State& state)
     addStation(opened);
     opened.stationForm = form;
     validateStation(opened, dialogs);
-    timedOnCopies(state, opened, [](Workspace&) {}, [&](Workspace& ws) { deleteStation(ws, dialogs); });
+    timedOnCopies(state, opened, [](Workspace&) {}, [](Workspace& ws) { deleteStation(ws); });
+}
+
+// Undo and redo of the deletion of a ship in the middle: the rows after it come back, and the
+// trees are marked again.
+void deleteMiddleShip(Workspace& ws)
+{
+    YesDialogs dialogs;
+    selectShip(ws, static_cast<int>(ws.doc.shipNames.size() / 2));
+    deleteShip(ws, dialogs);
+}
+
+void UndoDeleteShip(benchmark::State& state)
+{
+    timedOnCopies(state, openedWorkspace(static_cast<int>(state.range(0))), deleteMiddleShip,
+                  [](Workspace& ws) { undoEdit(ws); });
+}
+
+void RedoDeleteShip(benchmark::State& state)
+{
+    timedOnCopies(
+        state, openedWorkspace(static_cast<int>(state.range(0))),
+        [](Workspace& ws) {
+            deleteMiddleShip(ws);
+            undoEdit(ws);
+        },
+        [](Workspace& ws) { redoEdit(ws); });
+}
+
+// Undo of a station's rename: the dock tree is built anew.
+void UndoRenameStation(benchmark::State& state)
+{
+    YesDialogs dialogs;
+    timedOnCopies(
+        state, openedWorkspace(static_cast<int>(state.range(0))),
+        [&](Workspace& ws) {
+            middleStation(ws);
+            ws.stationForm.name = QStringLiteral("Renamed");
+            validateStation(ws, dialogs);
+        },
+        [](Workspace& ws) { undoEdit(ws); });
 }
 
 // What the check command does with one file: open it, then show and validate every station and
@@ -255,7 +297,13 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     // --sizes=small runs the smallest size of each piece of work only (the CI smoke run);
     // --generate FOLDER SHIPS writes an installation and one scenario for whole-command timing
-    // and prints the scenario's path.
+    // and prints the scenario's path; --hostile FOLDER SCALE writes the hostile shapes at that
+    // scale and prints, for each, its name and the corvane-scn arguments that read it.
+    if (argc == 4 && std::string_view(argv[1]) == "--hostile") {
+        for (const HostileShape& shape : generateHostileShapes(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3])))
+            std::printf("%s\t%s\n", qPrintable(shape.name), qPrintable(shape.command.join(u'\t')));
+        return 0;
+    }
     if (argc == 4 && std::string_view(argv[1]) == "--generate") {
         const GeneratedInstallation made = generateInstallation(QString::fromLocal8Bit(argv[2]), 2000);
         std::printf("%s\n", qPrintable(generateScenario(made, std::atoi(argv[3]))));
@@ -290,6 +338,9 @@ int main(int argc, char** argv)
                  {"RenameStation", RenameStation},
                  {"AddStation", AddStation},
                  {"DeleteStation", DeleteStation},
+                 {"UndoDeleteShip", UndoDeleteShip},
+                 {"RedoDeleteShip", RedoDeleteShip},
+                 {"UndoRenameStation", UndoRenameStation},
                  {"Check", Check}})
             benchmark::RegisterBenchmark(name, fn)->Arg(k)->Unit(benchmark::kMillisecond);
     }

@@ -7,6 +7,9 @@
 #   ./scripts/fuzz.sh [SECONDS] [TARGET...]   targets: scenario numbers settings system bases
 #                                             catalogue description (default: all)
 # FUZZ_SANITIZE=0 builds without the sanitizers into build-fuzz-fast/, for long runs.
+# Every run is bounded in memory: a single allocation or the whole process beyond
+# FUZZ_MALLOC_LIMIT_MB (default 1024) is a finding (oom-*). FUZZ_MAX_LEN sets the largest input
+# (libFuzzer's default when unset); a resource run gives a large one, e.g. FUZZ_MAX_LEN=4000000.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
@@ -101,7 +104,11 @@ for t in "${targets[@]}"; do
   mkdir -p "$findings"
   log=$dir/findings/$t.log
   echo "== fuzz_$t for ${seconds}s"
-  if ! "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  limit=${FUZZ_MALLOC_LIMIT_MB:-1024}
+  length=()
+  [ -n "${FUZZ_MAX_LEN:-}" ] && length=(-max_len="$FUZZ_MAX_LEN")
+  if ! "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=$((limit + 1024)) \
+      -malloc_limit_mb="$limit" "${length[@]}" -print_final_stats=1 \
       -dict="$(dictionary "$t")" -artifact_prefix="$findings/" "$dir/corpus/$t" > "$log" 2>&1; then
     failed+=("$t")
     grep -E -A1 '^\*\*\* |^--- actual:|ERROR: |runtime error|^SUMMARY|Test unit written' "$log" |

@@ -88,6 +88,7 @@ void addBodyBases(const QString& cfgDir, const QString& entry, QStringList& tabl
 
 QStringList BaseUpDate(const QString& cfgDir, const QStringList& bodies, ScanLog& log, const LineSource& source)
 {
+    const FolderListingScope listings;
     QStringList table;
     BaseFiles baseFiles;
     for (const QString& entry : bodies)
@@ -97,14 +98,18 @@ QStringList BaseUpDate(const QString& cfgDir, const QStringList& bodies, ScanLog
 
 BaseEntry splitBaseEntry(const QString& entry)
 {
+    // The display name may hold ":" itself ('Port: Alpha'): the pad count and the body are what
+    // follow its last two.
     BaseEntry result;
-    const qsizetype first = entry.indexOf(u':');
-    if (first < 0) {
+    const qsizetype last = entry.lastIndexOf(u':');
+    if (last < 0) {
         result.displayName = entry;
         return result;
     }
+    const qsizetype beforeLast = last > 0 ? entry.lastIndexOf(u':', last - 1) : -1;
+    const qsizetype first = beforeLast < 0 ? last : beforeLast;
+    const qsizetype second = beforeLast < 0 ? -1 : last;
     result.displayName = entry.left(first);
-    const qsizetype second = entry.indexOf(u':', first + 1);
     const QString pads = second < 0 ? entry.mid(first + 1) : entry.mid(first + 1, second - first - 1);
     result.padCount =
         static_cast<int>(qBound(0.0, numericValue(pads), double(std::numeric_limits<int>::max())));

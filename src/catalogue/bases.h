@@ -18,5 +18,5 @@ struct BaseEntry
     int padCount = 0;
     QString body;
 };
-// Splits a base table entry at its first two ":".
+// Splits a base table entry at its last two ":" (a display name may hold ":").
 BaseEntry splitBaseEntry(const QString& entry);

@@ -54,6 +54,7 @@ Catalogue catalogueOf(const QString& cfgDir, const QStringList& files, ScanLog& 
     // 'ClassName = Shuttle' and 'ClassName = Shuttle B' would give both names twice: each file
     // gives the names of one reading.
     enum { Systems, Vessels, Stations };
+    const FolderListingScope listings;
     QHash<QString, int> docks;
     const QVector<FindDataResult> found = FindDataTogether(
         cfgDir, files,

@@ -398,13 +398,28 @@ void BaseTreeUpdate(PlaceTree& tree, const QStringList& bodies, const QStringLis
 {
     tree.clear();
     addBodies(tree, bodies);
-    TextIndex index(tree, trimmedUpperText);
+    // Only the bodies the bases name are ever looked up: a base of 200,000 pads then adds
+    // nodes, not 200,000 entries of the index. The pad texts are made once for all bases.
+    QVector<BaseEntry> bases;
+    bases.reserve(baseTable.size());
+    QSet<QString> references;
     for (const QString& entry : baseTable) {
-        const BaseEntry base = splitBaseEntry(entry);
+        bases.append(splitBaseEntry(entry));
+        references.insert(trimBlanks(bases.back().body).toUpper());
+    }
+    TextIndex index(tree, trimmedUpperText, &references);
+    QStringList padTexts;
+    QVector<bool> padLooked;
+    for (const BaseEntry& base : std::as_const(bases)) {
+        while (padTexts.size() < base.padCount) {
+            padTexts.append(
+                numberedPlace(QStringLiteral("Landing pad"), static_cast<int>(padTexts.size() + 1)));
+            padLooked.append(index.isLooked(padTexts.back()));
+        }
         for (const int body : index.find(trimBlanks(base.body).toUpper())) {
             const int node = index.add(body, base.displayName, BaseImage);
-            for (int pad = 1; pad <= base.padCount; ++pad)
-                index.add(node, numberedPlace(QStringLiteral("Landing pad"), pad), PadImage);
+            for (int pad = 0; pad < base.padCount; ++pad)
+                index.add(node, padTexts[pad], PadImage, padLooked[pad]);
         }
     }
 }

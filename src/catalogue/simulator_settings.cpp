@@ -1,6 +1,8 @@
 #include "simulator_settings.h"
 
 #include "document/file_paths.h"
+#include "document/regular_file.h"
+#include "document/text_codec.h"
 #include "document/text_file.h"
 #include "document/text_primitives.h"
 
@@ -19,8 +21,8 @@ bool isFolder(const QString& path)
 
 std::optional<QString> readSettingsFile(const QString& folder)
 {
-    const auto lines = readTextLines(joinPath(folder, kSettingsFileName));
-    return lines ? settingsFolder(*lines) : std::nullopt;
+    const auto bytes = readRegularFile(resolvePath(joinPath(folder, kSettingsFileName)));
+    return bytes ? settingsFolder(splitLines(decodeUtf8OrWindows1252(*bytes))) : std::nullopt;
 }
 
 std::optional<QString> settingsFolder(const QStringList& lines)
@@ -50,7 +52,7 @@ WriteResult writeSettingsFile(const QString& folder, const QString& vexDir)
     if (!QDir().mkpath(resolvePath(folder)))
         return {false, path,
                 QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder))};
-    return writeTextFileSafely(path, {vexDir});
+    return writeFileSafely(path, encodeWindows1252OrUtf8(vexDir + QStringLiteral("\r\n")));
 }
 
 QString simulatorConfigCandidate(const QString& folder)

@@ -19,7 +19,7 @@ inline const QString kFolderNotLocatedWarning =
                    "in the menu Tools.");
 
 // First line of vex.cfg in `folder` after ClearComments; nullopt when the file is missing,
-// unreadable or empty.
+// unreadable or empty. The file is UTF-8 when its bytes are valid UTF-8, else Windows-1252.
 std::optional<QString> readSettingsFile(const QString& folder);
 
 // The simulator folder the lines of vex.cfg name: the first line after ClearComments; nullopt
@@ -31,7 +31,8 @@ std::optional<QString> settingsFolder(const QStringList& lines);
 std::optional<QString> storedSimulatorFolder(const QString& folder);
 
 // Writes `vexDir` as the one line of vex.cfg in `folder`, safely, creating the folder first when
-// it does not exist.
+// it does not exist: in Windows-1252 when the path fits it, else in UTF-8, so any folder the user
+// can pick is kept.
 WriteResult writeSettingsFile(const QString& folder, const QString& vexDir);
 
 // Whether `folder` holds corvane.cfg (any letter case) that can be opened.

@@ -77,18 +77,58 @@ NamedFile chosenSystem(const Catalogue& catalogue, const QString& name)
     return chosen;
 }
 
-QJsonArray bodiesJson(const QString& cfgDir, const QStringList& bodies, ScanLog& log)
+QJsonObject bodyJson(const QString& entry, const BodyDisplay& display)
 {
-    QJsonArray array;
-    for (const QString& entry : bodies) {
-        const BodyDisplay display = bodyDisplay(cfgDir, entry, log);
-        array.append(QJsonObject{{QStringLiteral("entry"), entry},
-                                 {QStringLiteral("mass"), display.mass},
-                                 {QStringLiteral("meanRadius"), display.meanRadius},
-                                 {QStringLiteral("rotationPeriod"), display.rotationPeriod},
-                                 {QStringLiteral("atmosphereLimit"), display.atmosphereLimit}});
+    return QJsonObject{{QStringLiteral("entry"), entry},
+                       {QStringLiteral("mass"), display.mass},
+                       {QStringLiteral("meanRadius"), display.meanRadius},
+                       {QStringLiteral("rotationPeriod"), display.rotationPeriod},
+                       {QStringLiteral("atmosphereLimit"), display.atmosphereLimit}};
+}
+
+void writeOut(const QByteArray& bytes)
+{
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+}
+
+// Writes `result` as QJsonDocument's indented text, with the array of the bodies made and
+// written a thousand at a time: a system of 400,000 bodies would otherwise be held as 400,000
+// JSON objects and then as one text of some 70 MB.
+void writeAnswer(QJsonObject result, const QStringList& bodies, const QVector<BodyDisplay>& displays)
+{
+    constexpr qsizetype kChunk = 1000;
+    if (bodies.size() <= kChunk) {
+        QJsonArray array;
+        for (qsizetype i = 0; i < bodies.size(); ++i)
+            array.append(bodyJson(bodies[i], displays[i]));
+        result.insert(QStringLiteral("bodies"), array);
+        writeOut(QJsonDocument(result).toJson(QJsonDocument::Indented));
+        return;
     }
-    return array;
+    // A string no other value can hold where a key "bodies" stands: quotes inside values are
+    // escaped, and so is the control character.
+    result.insert(QStringLiteral("bodies"), QString(QChar(0x01)) + QStringLiteral("bodies"));
+    const QByteArray text = QJsonDocument(result).toJson(QJsonDocument::Indented);
+    const QByteArray key = "\n    \"bodies\": ";
+    const QByteArray value = "\"\\u0001bodies\"";
+    const qsizetype at = text.indexOf(key + value) + key.size();
+    writeOut(text.left(at) + "[\n");
+    for (qsizetype from = 0; from < bodies.size(); from += kChunk) {
+        QJsonArray chunk;
+        for (qsizetype i = from; i < std::min(bodies.size(), from + kChunk); ++i)
+            chunk.append(bodyJson(bodies[i], displays[i]));
+        // A document of the chunk alone is "[\n", its elements one level in, "]\n"; in the
+        // answer they stand one level deeper, and the chunks are joined by a comma.
+        const QByteArray part = QJsonDocument(chunk).toJson(QJsonDocument::Indented);
+        QByteArray elements = part.mid(2, part.size() - 4);
+        elements.replace("\n", "\n    ");
+        elements.prepend("    ");
+        elements.chop(4);
+        if (from + kChunk < bodies.size())
+            elements.insert(elements.size() - 1, ',');
+        writeOut(elements);
+    }
+    writeOut("    ]" + text.mid(at + value.size()));
 }
 
 int catalogueCommand(const QStringList& args)
@@ -114,6 +154,8 @@ int catalogueCommand(const QStringList& args)
         return usageError(
             QStringLiteral("catalogue: the configuration folder %1 does not exist").arg(folders.CfgDir));
 
+    // One listing of each folder serves every look-up of the scan below.
+    const FolderListingScope listings;
     ScanLog log;
     const Catalogue catalogue = buildCatalogue(folders.CfgDir, log);
     QJsonObject result{{QStringLiteral("planetarySystems"), namedFilesJson(catalogue.planetarySystems)},
@@ -133,12 +175,13 @@ int catalogueCommand(const QStringList& args)
         result.insert(QStringLiteral("system"), QJsonObject{{QStringLiteral("name"), system->name},
                                                             {QStringLiteral("file"), system->file}});
     }
-    result.insert(QStringLiteral("bodies"), bodiesJson(folders.CfgDir, bodies, log));
+    QVector<BodyDisplay> displays;
+    displays.reserve(bodies.size());
+    for (const QString& entry : std::as_const(bodies))
+        displays.append(bodyDisplay(folders.CfgDir, entry, log));
     result.insert(QStringLiteral("bases"), QJsonArray::fromStringList(bases));
-    result.insert(QStringLiteral("scanLog"), log.LogMessage);
-
-    const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    result.insert(QStringLiteral("scanLog"), log.text());
+    writeAnswer(result, bodies, displays);
     return 0;
 }
 

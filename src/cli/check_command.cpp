@@ -12,8 +12,8 @@
 
 namespace {
 
-// Opens one scenario in a fresh copy of the started workspace and prints its failed checks;
-// returns whether any check failed.
+// Opens one scenario in a fresh copy of the started workspace and prints its failed checks and
+// the entries of its scan log that say it could not be read whole; returns whether there was any.
 bool checkScenario(const Workspace& started, const QString& given, const QFileInfo& file, QTextStream& out,
                    QTextStream& err)
 {
@@ -22,14 +22,19 @@ bool checkScenario(const Workspace& started, const QString& given, const QFileIn
     ws.folders.ScnDir = withTrailingSeparator(file.absolutePath());
     ws.scnfile = file.fileName();
     if (openScenario(ws))
-        err << given << ": " << kScanErrorsWarning << ' ' << ws.doc.scanLog.LogMessage << '\n';
+        err << given << ": " << kScanErrorsWarning << ' ' << ws.doc.scanLog.text() << '\n';
+
+    const QStringList unread =
+        ws.doc.scanLog.readingFailures(resolvePath(joinPath(ws.folders.ScnDir, ws.scnfile)));
+    for (const QString& entry : unread)
+        out << given << ": " << entry << '\n';
 
     const QVector<ValidationFailure> failures = validationFailures(ws);
     for (const ValidationFailure& f : failures) {
         const QStringList& names = f.ship ? ws.doc.shipNames : ws.doc.stationNames;
         out << given << ": " << (f.ship ? "ship " : "station ") << names[f.row] << ": " << f.message << '\n';
     }
-    return !failures.isEmpty();
+    return !failures.isEmpty() || !unread.isEmpty();
 }
 
 int check(const QStringList& args)

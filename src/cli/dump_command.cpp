@@ -21,7 +21,33 @@ QString isoDate(const QDate& date)
     return date.isValid() ? date.toString(u"yyyy-MM-dd") : QString();
 }
 
-// One value of a row: a string, or a literal (true / false) written as it is.
+QJsonArray commentsJson(const KeptComments& comments)
+{
+    QJsonArray array;
+    for (const KeptComment& kept : comments)
+        array.append(QJsonObject{{QStringLiteral("anchor"), kept.anchor},
+                                 {QStringLiteral("before"), QJsonArray::fromStringList(kept.before)},
+                                 {QStringLiteral("trailing"), kept.trailing}});
+    return array;
+}
+
+QJsonArray sectionsJson(const KeptSections& sections)
+{
+    QJsonArray array;
+    for (const KeptSection& section : sections)
+        array.append(QJsonObject{{QStringLiteral("opening"), section.opening},
+                                 {QStringLiteral("after"), section.after},
+                                 {QStringLiteral("lines"), QJsonArray::fromStringList(section.lines)}});
+    return array;
+}
+
+// A row's comments as a literal: the compact JSON array.
+QString commentsLiteral(const KeptComments& comments)
+{
+    return QString::fromUtf8(QJsonDocument(commentsJson(comments)).toJson(QJsonDocument::Compact));
+}
+
+// One value of a row: a string, or a literal (true / false, an array) written as it is.
 struct Field
 {
     const char* key;
@@ -49,7 +75,10 @@ QVector<Field> stationFields(const StationRow& row)
         {"EpochDate", isoDate(row.EpochDate)},
         {"EpochHour", row.EpochHour},
         {"EpochMinute", row.EpochMinute},
-        {"ExtraLines", row.ExtraLines}};
+        {"ExtraLines", row.ExtraLines},
+        {"EpochText", row.EpochText},
+        {"RotationKeyword", row.RotationKeyword},
+        {"Comments", commentsLiteral(row.Comments), true}};
 }
 
 QVector<Field> shipFields(const ShipRow& row)
@@ -76,7 +105,8 @@ QVector<Field> shipFields(const ShipRow& row)
             {"ExtraLines", row.ExtraLines},
             {"Fuel", row.Fuel},
             {"MainEngine", row.MainEngine},
-            {"HoverEngine", row.HoverEngine}};
+            {"HoverEngine", row.HoverEngine},
+            {"Comments", commentsLiteral(row.Comments), true}};
 }
 
 // Where the rows of a non-empty table go in the document's text: an array holding this one
@@ -101,7 +131,7 @@ QByteArray rowText(QVector<Field> fields)
         text += fields[i].key;
         text += "\": ";
         if (fields[i].literal)
-            text += fields[i].value.toLatin1();
+            text += fields[i].value.toUtf8();
         else
             appendJsonString(text, fields[i].value);
         text += i + 1 < fields.size() ? ",\n" : "\n";
@@ -146,7 +176,10 @@ QByteArray frameText(const Scenario& doc)
         {QStringLiteral("focusCandidates"), QJsonArray::fromStringList(doc.possibleShipFocus)},
         {QStringLiteral("stations"), rowsStandIn(doc.stations, doc.stationNames)},
         {QStringLiteral("ships"), rowsStandIn(doc.ships, doc.shipNames)},
-        {QStringLiteral("scanLog"), doc.scanLog.LogMessage}};
+        {QStringLiteral("scanLog"), doc.scanLog.text()},
+        {QStringLiteral("startDateText"), doc.startDateText},
+        {QStringLiteral("comments"), commentsJson(doc.comments)},
+        {QStringLiteral("sections"), sectionsJson(doc.sections)}};
     return QJsonDocument(frame).toJson(QJsonDocument::Indented);
 }
 

@@ -5,6 +5,7 @@
 #include "document/file_paths.h"
 #include "document/scenario_reader.h"
 #include "document/text_primitives.h"
+#include "editing/form_elements.h"
 #include "editing/form_orbits.h"
 #include "editing/ship_editing.h"
 #include "editing/station_editing.h"
@@ -14,6 +15,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <numbers>
 
 namespace {
 
@@ -36,14 +39,32 @@ QJsonObject rowJson(const QString& name, const QString& body, const FormOrbit& s
     return row;
 }
 
+QJsonArray vectorJson(const Vector3& v)
+{
+    return {v[0], v[1], v[2]};
+}
+
+QJsonObject elementsJson(const OrbitalElements& el)
+{
+    constexpr double degrees = 180.0 / std::numbers::pi;
+    return {{QStringLiteral("semiMajorAxis"), el.semiMajorAxis},
+            {QStringLiteral("eccentricity"), el.eccentricity},
+            {QStringLiteral("inclination"), el.inclination * degrees},
+            {QStringLiteral("ascendingNodeLongitude"), el.ascendingNodeLongitude * degrees},
+            {QStringLiteral("periapsisLongitude"), el.periapsisLongitude * degrees},
+            {QStringLiteral("meanLongitude"), el.meanLongitude * degrees}};
+}
+
 QJsonValue flag(bool known, bool value)
 {
     return known ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
-// Every station and orbiting ship shown as the editors show it, then its orbit derived.
+// Every station and orbiting ship shown as the editors show it, then its orbit derived, with
+// where each station is and each ship's elements at the start date.
 QJsonObject orbitsJson(Workspace& ws)
 {
+    const double start = startMjd(ws.doc);
     QJsonArray stations;
     for (int i = 0; i < ws.doc.stationNames.size(); ++i) {
         selectStation(ws, i);
@@ -51,6 +72,11 @@ QJsonObject orbitsJson(Workspace& ws)
         QJsonObject row = rowJson(ws.doc.stationNames[i], ws.stationForm.refPlanet, shown);
         row[QStringLiteral("crossesAtmosphere")] =
             flag(shown.orbit.has_value(), shown.orbit && shown.orbit->crossesAtmosphere);
+        const FormState atStart = stationFormStateAt(ws.stationForm, ws.folders.CfgDir, start);
+        if (atStart.state)
+            row[QStringLiteral("stateAtStart")] =
+                QJsonObject{{QStringLiteral("position"), vectorJson(atStart.state->position)},
+                            {QStringLiteral("velocity"), vectorJson(atStart.state->velocity)}};
         stations.append(row);
     }
     QJsonArray ships;
@@ -64,6 +90,9 @@ QJsonObject orbitsJson(Workspace& ws)
         // The centre of the body has no orbit but is plainly inside it.
         row[QStringLiteral("insideBody")] =
             flag(shown.body && (shown.orbit || shown.insideBody), shown.insideBody);
+        const FormElements elements = shipFormElements(ws.shipForm, ws.folders.CfgDir);
+        if (elements.elements)
+            row[QStringLiteral("elements")] = elementsJson(*elements.elements);
         ships.append(row);
     }
     return {{QStringLiteral("stations"), stations}, {QStringLiteral("ships"), ships}};
@@ -91,8 +120,7 @@ int orbits(const QStringList& args)
     ScenarioReaderHost host;
     TabSettings(file.filePath(), ws.doc, host);
     if (ws.doc.scanLog.LogError || !ws.doc.scanLog.LogMessage.isEmpty())
-        QTextStream(stderr) << args[2] << ": " << kScanErrorsWarning << ' ' << ws.doc.scanLog.LogMessage
-                            << '\n';
+        QTextStream(stderr) << args[2] << ": " << kScanErrorsWarning << ' ' << ws.doc.scanLog.text() << '\n';
 
     QTextStream(stdout) << QJsonDocument(orbitsJson(ws)).toJson(QJsonDocument::Indented);
     return 0;

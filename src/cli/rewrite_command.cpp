@@ -20,7 +20,7 @@ int rewrite(const QStringList& args)
     ScenarioReaderHost host;
     readScenarioLines(args[0], std::move(lines), doc, host);
     if (doc.scanLog.LogError)
-        QTextStream(stderr) << "corvane-scn: " << args[0] << ": " << doc.scanLog.LogMessage << '\n';
+        QTextStream(stderr) << "corvane-scn: " << args[0] << ": " << doc.scanLog.text() << '\n';
     // The editor refuses to save a scenario without ships; so does the tool.
     if (!hasWrittenShip(doc)) {
         QTextStream(stderr) << "corvane-scn: " << args[0]

@@ -2,6 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <optional>
 
 QString toSlashes(const QString& path)
 {
@@ -35,17 +39,25 @@ QString withTrailingSeparator(const QString& folder)
     return result;
 }
 
-QString resolvePath(const QString& path)
-{
-    const QString given = toSlashes(path);
-    if (given.isEmpty() || QFileInfo::exists(given))
-        return given;
-    const bool trailing = given.endsWith(u'/');
-    const QString clean = QDir::cleanPath(given);
-    if (QFileInfo::exists(clean))
-        return trailing ? withTrailingSeparator(clean) : clean;
+namespace {
 
-    // Walk down from the deepest existing ancestor, matching each missing component by name.
+const QDir::Filters kListed = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+
+// The entry of `entries` (in their listing order) whose name equals `name` without regard to
+// letter case, the first one when several do.
+std::optional<QString> caseMatch(const QStringList& entries, const QString& name)
+{
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return std::nullopt;
+}
+
+// Walks down from the deepest existing ancestor of a clean path, matching each missing
+// component by name in the listing of its folder.
+QString walkComponents(const QString& clean)
+{
     QStringList parts = clean.split(u'/');
     QString current;
     qsizetype i = 0;
@@ -61,22 +73,124 @@ QString resolvePath(const QString& path)
         const QString base = current.isEmpty() ? QStringLiteral(".") : current;
         QString candidate = current + name;
         if (!QFileInfo::exists(candidate)) {
-            const QStringList entries = QDir(base).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-            for (const QString& entry : entries) {
-                if (entry.compare(name, Qt::CaseInsensitive) == 0) {
-                    candidate = current + entry;
-                    break;
-                }
-            }
+            if (const auto entry = caseMatch(QDir(base).entryList(kListed), name))
+                candidate = current + *entry;
         }
         current = candidate;
         if (i + 1 < parts.size())
             current.append(u'/');
     }
+    return current;
+}
+
+thread_local FolderListingScope::Listings* activeListings = nullptr;
+
+} // namespace
+
+// The folders a scope has resolved and listed: each folder path as asked for, resolved once,
+// and each listed folder's entries by exact name and by case-folded name (the first entry in
+// listing order for each folded name, as the walk takes it).
+class FolderListingScope::Listings
+{
+public:
+    QString resolve(const QString& clean)
+    {
+        const qsizetype slash = clean.lastIndexOf(u'/');
+        if (slash <= 0 || slash + 1 == clean.size())
+            return walkComponents(clean);
+        const QString parent = clean.left(slash);
+        const QString name = clean.mid(slash + 1);
+        auto folder = folders_.constFind(parent);
+        if (folder == folders_.cend())
+            folder = folders_.insert(parent, QFileInfo::exists(parent) ? parent : walkComponents(parent));
+        const QString candidate = *folder + u'/' + name;
+        const Listing& listing = listingOf(*folder);
+        if (listing.exact.contains(name) && QFileInfo::exists(candidate))
+            return candidate;
+        const auto entry = listing.folded.constFind(name.toCaseFolded());
+        if (entry != listing.folded.cend() && entry->compare(name, Qt::CaseInsensitive) == 0)
+            return *folder + u'/' + *entry;
+        // Where folded forms and the comparison could disagree, the listing itself is asked.
+        if (entry != listing.folded.cend() || !listing.foldsInPlace)
+            return *folder + u'/' + caseMatch(listing.entries, name).value_or(name);
+        return candidate;
+    }
+
+private:
+    struct Listing
+    {
+        QStringList entries;
+        QSet<QString> exact;
+        QHash<QString, QString> folded;
+        // No entry's folded form differs in length from it: the comparison then matches a name
+        // exactly when the folded forms are equal.
+        bool foldsInPlace = true;
+    };
+
+    const Listing& listingOf(const QString& folder)
+    {
+        auto known = listings_.find(folder);
+        if (known != listings_.end())
+            return *known;
+        Listing listing;
+        listing.entries = QDir(folder).entryList(kListed);
+        for (const QString& entry : std::as_const(listing.entries)) {
+            listing.exact.insert(entry);
+            const QString key = entry.toCaseFolded();
+            if (!listing.folded.contains(key))
+                listing.folded.insert(key, entry);
+            if (key.size() != entry.size())
+                listing.foldsInPlace = false;
+        }
+        return *listings_.insert(folder, listing);
+    }
+
+    QHash<QString, QString> folders_;
+    QHash<QString, Listing> listings_;
+};
+
+FolderListingScope::FolderListingScope()
+{
+    if (!activeListings)
+        activeListings = owned_ = new Listings;
+}
+
+FolderListingScope::~FolderListingScope()
+{
+    if (owned_) {
+        activeListings = nullptr;
+        delete owned_;
+    }
+}
+
+QString resolvePath(const QString& path)
+{
+    const QString given = toSlashes(path);
+    // A clean path is answered from the listing of its folder: a file missing as given costs
+    // no call to the file system, which is most of what a scan of missing files would cost.
+    if (activeListings && !given.isEmpty() && !given.endsWith(u'/') && QDir::cleanPath(given) == given)
+        return activeListings->resolve(given);
+    if (given.isEmpty() || QFileInfo::exists(given))
+        return given;
+    const bool trailing = given.endsWith(u'/');
+    const QString clean = QDir::cleanPath(given);
+    if (QFileInfo::exists(clean))
+        return trailing ? withTrailingSeparator(clean) : clean;
+    const QString current = activeListings ? activeListings->resolve(clean) : walkComponents(clean);
     return trailing ? withTrailingSeparator(current) : current;
 }
 
 QString writeTargetPath(const QString& path)
 {
     return resolvePath(path);
+}
+
+QString fileSystemKey(const QString& path)
+{
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return absolute.toLower();
+#else
+    return absolute;
+#endif
 }

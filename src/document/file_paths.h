@@ -21,7 +21,31 @@ QString withTrailingSeparator(const QString& folder);
 // comes back with the unmatched components as given.
 QString resolvePath(const QString& path);
 
+// While one lives, resolvePath on this thread lists each folder once and finds a file's letter
+// case in a map of that listing, so that a scan looking up n files that do not exist as given
+// costs n look-ups, not n listings of the folder. A scope opened inside another adds nothing.
+// Files created or removed during its life are not seen by the look-up.
+class FolderListingScope
+{
+public:
+    FolderListingScope();
+    ~FolderListingScope();
+    FolderListingScope(const FolderListingScope&) = delete;
+    FolderListingScope& operator=(const FolderListingScope&) = delete;
+
+    class Listings;
+
+private:
+    Listings* owned_ = nullptr;
+};
+
 // The path to write to: the existing file whose name differs only in letter case when there is
 // one (so a folder never holds both "Test.scn" and "test.scn"), else the path as given, its
 // folders matched on disk as resolvePath does.
 QString writeTargetPath(const QString& path);
+
+// The form in which two paths of one file compare equal, as the file system compares them:
+// absolute, cleaned ("." and ".." resolved, one separator between components), and in lower
+// case where the file system ignores letter case (Windows, macOS). Symbolic links are not
+// followed, so that the form stays the same after the file is deleted.
+QString fileSystemKey(const QString& path);

@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "text_primitives.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -71,4 +73,33 @@ QString plainNumberText(double value)
     else
         plain = digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
     return QString::fromLatin1(negative ? "-" : "") + QString::fromStdString(plain);
+}
+
+bool isNumberText(QStringView text)
+{
+    const QStringView t = blankTrimmedView(text);
+    qsizetype i = 0;
+    auto digits = [&] {
+        const qsizetype from = i;
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128)
+            ++i;
+        return i - from;
+    };
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+        ++i;
+    qsizetype count = digits();
+    if (i < t.size() && t[i] == u'.') {
+        ++i;
+        count += digits();
+    }
+    if (count == 0)
+        return false;
+    if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == t.size();
 }

@@ -18,3 +18,8 @@ QString numberText(double value);
 // 1E-07 gives "0.0000001" and 1.5E+15 "1500000000000000". The forms show numbers so, since the
 // editor's own number test accepts no exponent.
 QString plainNumberText(double value);
+
+// Whether a text is a decimal number as the files hold numbers: optional sign, digits with an
+// optional point and fraction, optional exponent; blanks around it do not matter. Such a text
+// is written back as it was read ('0.123', '1e-5') while its value is not changed.
+bool isNumberText(QStringView text);

@@ -18,6 +18,8 @@ struct Scenario
     QDate startDate;          // start date; hour and minute below
     int startHour = 0;
     int startMinute = 0;
+    QString startDateText;    // the Date value as read ('MJD 60312.0419444444'), written again while
+                              // the start date, hour and minute still equal what it converts to
     double julianDate = 0.0;  // working date: last date converted by the reader (day number)
     QString shipFocus;        // the user-controlled ship
     QStringList possibleShipFocus; // focus candidates, "name:class"
@@ -29,6 +31,9 @@ struct Scenario
     ShipTable ships;
     int stationIndex = 0;     // row shown in the station editor
     int shipIndex = 0;        // row shown in the ship editor
+
+    KeptComments comments;    // comments outside the station and ship blocks
+    KeptSections sections;    // sections the editor does not edit, in file order
 
     ScanLog scanLog;
 };

@@ -63,6 +63,14 @@ std::optional<std::pair<QString, QString>> splitAtFirst(const QString& text, QCh
     return std::pair{text.left(at), text.mid(at + 1)};
 }
 
+std::optional<std::pair<QString, QString>> splitAtLast(const QString& text, QChar separator)
+{
+    const qsizetype at = text.lastIndexOf(separator);
+    if (at < 0)
+        return std::nullopt;
+    return std::pair{text.left(at), text.mid(at + 1)};
+}
+
 QString cutValueKeepingBlank(QString& rest)
 {
     const qsizetype blank = rest.indexOf(u' ');

@@ -69,6 +69,9 @@ std::optional<QString> lastChars(const QString& text, qsizetype n);
 // The parts before and after the first `separator`; std::nullopt when it does not occur.
 std::optional<std::pair<QString, QString>> splitAtFirst(const QString& text, QChar separator);
 
+// The parts before and after the last `separator`; std::nullopt when it does not occur.
+std::optional<std::pair<QString, QString>> splitAtLast(const QString& text, QChar separator);
+
 // Cuts the first value off a list of values separated by blanks, as the station statements
 // are read: the value keeps the blank that ends it ('6.7E6 '), and `rest` becomes the text
 // after that blank with its own blanks trimmed. Without a blank the value is empty and `rest`

@@ -51,6 +51,7 @@ void ShipTable::ShipTableBlanking(qsizetype iIndex)
     ShipRow blank;
     blank.Name = row.Name;
     blank.ExtraLines = row.ExtraLines;
+    blank.Comments = row.Comments;
     blank.Heading = QStringLiteral("Toto");
     const QString zero = QStringLiteral("0");
     blank.RposX = blank.RposY = blank.RposZ = zero;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kept_text.h"
+
 #include <QDate>
 #include <QString>
 #include <QVector>
@@ -28,7 +30,12 @@ struct StationRow
     QDate EpochDate; // null while the cell holds nothing
     QString EpochHour;
     QString EpochMinute;
-    QString ExtraLines; // lines of the block the editor does not read, verbatim, joined by CR LF
+    QString ExtraLines;      // lines of the block the editor does not read, verbatim, joined by CR LF
+    QString EpochText;       // the EL_MJD value as read, written again while the epoch still equals it
+    QString RotationKeyword; // the rotation frequency keyword as read ('ZROT_FREQ'), empty for new rows
+    KeptComments Comments;   // comments of the block's lines
+
+    bool operator==(const StationRow&) const = default;
 };
 
 struct ShipRow
@@ -56,6 +63,9 @@ struct ShipRow
     QString Fuel;
     QString MainEngine;
     QString HoverEngine;
+    KeptComments Comments; // comments of the block's lines
+
+    bool operator==(const ShipRow&) const = default;
 };
 
 class StationTable
@@ -80,7 +90,7 @@ class ShipTable
 public:
     void ShipTableRedim(qsizetype t);
     void ShipTableRedimPreserve(qsizetype t);
-    // Row iIndex set to the blank values; Name and ExtraLines keep what they hold.
+    // Row iIndex set to the blank values; Name, ExtraLines and Comments keep what they hold.
     void ShipTableBlanking(qsizetype iIndex);
 
     qsizetype rowCount() const { return rows.size(); }

@@ -1,8 +1,10 @@
 #include "scenario_reader.h"
 
 #include "config_lookup.h"
+#include "date_text.h"
 #include "dates.h"
 #include "folder_description.h"
+#include "scenario_kept_reader.h"
 #include "scenario_line.h"
 #include "ship_statements.h"
 #include "station_statements.h"
@@ -10,6 +12,7 @@
 #include "text_primitives.h"
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -65,24 +68,6 @@ std::optional<QString> environmentItem(const ScenarioText& file, Section section
     return lastKeyedItem(lines ? *lines : file.lines, key);
 }
 
-// 'Date MJD 51544.5', 'Date JD 2451545.0' or 'Date JE 2000.0' as an MJD; std::nullopt when the
-// statement is missing or too short to hold a number.
-std::optional<double> startMjd(const std::optional<QString>& statement)
-{
-    if (!statement)
-        return std::nullopt;
-    const QString date = trimBlanks(*statement);
-    if (date.size() < 9)
-        return std::nullopt;
-    const QString kind = trimBlanks(QStringView(date).mid(5, 3));
-    const double number = numericValue(trimBlanks(QStringView(date).mid(8)));
-    if (kind == u"JD")
-        return number - 2400000.5;
-    if (kind == u"JE")
-        return (number - 2000.0) * 365.25 + 51544.5;
-    return number;
-}
-
 void readEnvironment(const QString& path, const std::optional<ScenarioText>& file, Scenario& doc,
                      ScenarioReaderHost& host)
 {
@@ -94,11 +79,14 @@ void readEnvironment(const QString& path, const std::optional<ScenarioText>& fil
         return std::nullopt;
     };
 
-    const auto mjd = startMjd(item(environment, QStringLiteral("Date")));
+    const auto dateText = dateTextOfStatement(item(environment, QStringLiteral("Date")));
+    doc.startDateText = dateText.value_or(QString());
+    const auto mjd = dateText ? startMjdOfText(*dateText) : std::nullopt;
     if (!mjd) {
         doc.scanLog.addEntry(QStringLiteral("The file ") + path +
-                             QStringLiteral(" has no readable Date statement; the start date is set to "
-                                            "2000-01-01 12:00. "));
+                                 QStringLiteral(" has no readable Date statement; the start date is set to "
+                                                "2000-01-01 12:00. "),
+                             path);
     }
     doc.julianDate = mjd.value_or(kFallbackStartMjd) - kMjdOffset;
     const DayTime start = splitDayNumber(doc.julianDate);
@@ -128,7 +116,8 @@ void readDescription(const QString& path, const std::optional<ScenarioText>& fil
     if (block.nextLine > 0 && !block.closed)
         doc.scanLog.addEntry(
             QStringLiteral("The description of the file ") + path +
-            QStringLiteral(" has no END_DESC line; the whole file is read as description. "));
+                QStringLiteral(" has no END_DESC line; the whole file is read as description. "),
+            path);
 }
 
 struct BlockCount
@@ -137,8 +126,9 @@ struct BlockCount
     QStringList blockLines; // the line that opens each block, trimmed ('Shuttle:Falcon')
 };
 
-// Counts the blocks of every section of the kind. The count sizes the table, so it errs on the
-// large side: an END followed by an empty line counts that line.
+// Counts the blocks of every section of the kind: a section with a count reads, and its table
+// has a row for each block line (one more for the row a last END blanks), so that a file of
+// many END lines and few names costs rows for the names only.
 BlockCount countBlocks(const ScenarioText& file, Section section)
 {
     BlockCount result;
@@ -188,6 +178,7 @@ struct SectionRead
 {
     bool closed = false;     // its closing line was reached
     qsizetype malformed = 0; // malformed statements met (each logged with its line)
+    QStringList closingComments; // comment lines after the last block
 };
 
 void appendExtraLine(QString& extraLines, const QString& line)
@@ -197,12 +188,42 @@ void appendExtraLine(QString& extraLines, const QString& line)
     extraLines += line;
 }
 
-// Reads the block lines of the first section of the kind into `table`, which has count + 1
-// rows. Row r is named by its block line; END closes it and blanks the next row. An END that
-// closes a block without block line only blanks its row again, so that entry i of the name
-// list always names row i. Lines of a block that hold no statement of the editor, malformed
-// statements included, are kept verbatim in the row's extra lines; each malformed one is logged
-// with its line number. The section breaks off (closed false) at the next section or the end of
+// Comment lines of a block section wait for the line they stand before: a statement or a block
+// line keeps them as its comments (the writer writes them before it), a line kept as an extra
+// line takes them into the extra lines ahead of it, and so does the end of the block.
+class PendingComments
+{
+public:
+    bool take(const ScenarioLine& line)
+    {
+        if (!isCommentLine(line.raw))
+            return false;
+        lines_ << line.raw;
+        return true;
+    }
+    void toAnchor(KeptComments& comments, QStringView anchor, const QString& raw)
+    {
+        keepComments(comments, anchor.toString(), lines_, trailingComment(raw));
+        lines_.clear();
+    }
+    void toExtraLines(QString& extraLines)
+    {
+        for (const QString& line : std::as_const(lines_))
+            appendExtraLine(extraLines, line);
+        lines_.clear();
+    }
+    QStringList takeAll() { return std::exchange(lines_, {}); }
+
+private:
+    QStringList lines_;
+};
+
+// Reads the block lines of the first section of the kind into `table`, which has a row for each
+// block line of the sections of the kind and one more. Row r is named by its block line; END
+// closes it and blanks the next row. An END that closes a block without block line only blanks
+// its row again, so that entry i of the name list always names row i. Lines of a block that hold no statement
+// of the editor, malformed statements included, are kept verbatim in the row's extra lines; each malformed
+// one is logged with its line number. The section breaks off (closed false) at the next section or the end of
 // the file before its closing line (the blocks of the next section are not read as blocks of
 // this one), or with more blocks than rows.
 //
@@ -233,12 +254,26 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
         malformedLines.clear();
     };
     auto logLine = [&](qsizetype at, const QString& text, const QString& problem) {
-        log.addEntry(QStringLiteral("Line %1 of %2: '%3' %4. ").arg(at + 1).arg(path, text, problem));
+        log.addLineEntry(problem, path,
+                         QStringLiteral("Line %1 of %2: '%3' %4. ").arg(at + 1).arg(path, text, problem));
+    };
+    PendingComments comments;
+    auto sectionEnds = [&] {
+        closeBlock();
+        if (named)
+            comments.toExtraLines(table[r].ExtraLines);
+        result.closingComments = comments.takeAll();
     };
     for (++i; i < file.lines.size(); ++i) {
         const ScenarioLine line(file.lines[i]);
+        if (comments.take(line))
+            continue;
         if (line.is(u"END")) {
             closeBlock();
+            if (named) {
+                comments.toExtraLines(table[r].ExtraLines);
+                keepComments(table[r].Comments, QStringLiteral("END"), {}, trailingComment(line.raw));
+            }
             if (named && r + 1 >= table.rowCount())
                 return result;
             if (named)
@@ -246,14 +281,15 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
             named = false;
             (table.*blank)(r);
         } else if (line.is(section.end)) {
-            closeBlock();
+            sectionEnds();
             result.closed = true;
             return result;
         } else if (line.opensSection()) {
-            closeBlock();
+            sectionEnds();
             return result;
         } else if (!named && line.isBlockLine()) {
             readBlockLine(line, table[r]);
+            comments.toAnchor(table[r].Comments, u"", line.raw);
             names.append(table[r].Name);
             named = true;
         } else if (line.isSectionKeyword()) {
@@ -274,8 +310,11 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
             // there, since the kept line comes after the written statements at the next read.
             if (read.keptAlso && named)
                 malformedLines.append(i);
-            if (read.kind == StatementRead::Read && !read.keptAlso)
+            if (read.kind == StatementRead::Read && !read.keptAlso) {
                 soundKeywords.append(read.keyword);
+                if (named)
+                    comments.toAnchor(table[r].Comments, read.keyword, line.raw);
+            }
             if (read.kind == StatementRead::Malformed) {
                 if (named)
                     malformedLines.append(i);
@@ -284,32 +323,37 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
                         read.need + (named ? QStringLiteral("; the line is kept as it stands")
                                            : QStringLiteral("; the line stands outside any block and is left out")));
             }
-            if ((read.kind != StatementRead::Read || read.keptAlso) && named)
+            if ((read.kind != StatementRead::Read || read.keptAlso) && named) {
+                comments.toExtraLines(table[r].ExtraLines);
                 appendExtraLine(table[r].ExtraLines, line.raw);
+            }
         }
     }
-    closeBlock();
+    sectionEnds();
     return result;
 }
 
-SectionRead readStations(const QString& path, const ScenarioText& file, qsizetype count, Scenario& doc)
+SectionRead readStations(const QString& path, const ScenarioText& file, qsizetype named, Scenario& doc)
 {
-    doc.stations.StationTableRedim(count);
+    doc.stations.StationTableRedim(named);
     doc.stations.StationTableBlanking(0);
-    return readBlocks(path, file, kStations, doc.stations, doc.stationNames, &StationTable::StationTableBlanking,
-                      readStationBlockLine,
-                      [&](const ScenarioLine& line, StationRow& row) {
-                          return readStationStatement(line, row, doc.julianDate);
-                      },
-                      doc.scanLog);
+    const SectionRead read = readBlocks(
+        path, file, kStations, doc.stations, doc.stationNames, &StationTable::StationTableBlanking,
+        readStationBlockLine,
+        [&](const ScenarioLine& line, StationRow& row) { return readStationStatement(line, row, doc.julianDate); },
+        doc.scanLog);
+    keepComments(doc.comments, kStations.end.toString(), read.closingComments, {});
+    return read;
 }
 
-SectionRead readShips(const QString& path, const ScenarioText& file, qsizetype count, Scenario& doc)
+SectionRead readShips(const QString& path, const ScenarioText& file, qsizetype named, Scenario& doc)
 {
-    doc.ships.ShipTableRedim(count);
+    doc.ships.ShipTableRedim(named);
     doc.ships.ShipTableBlanking(0);
-    return readBlocks(path, file, kShips, doc.ships, doc.shipNames, &ShipTable::ShipTableBlanking,
-                      readShipBlockLine, readShipStatement, doc.scanLog);
+    const SectionRead read = readBlocks(path, file, kShips, doc.ships, doc.shipNames, &ShipTable::ShipTableBlanking,
+                                        readShipBlockLine, readShipStatement, doc.scanLog);
+    keepComments(doc.comments, kShips.end.toString(), read.closingComments, {});
+    return read;
 }
 
 // The step's own entry when its section broke off or held a malformed statement: the warning at
@@ -337,6 +381,7 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
     readEnvironment(path, file, doc, host);
     readDescription(path, file, doc);
     host.descriptionRead(doc);
+    readKeptText(path, file ? file->lines : QStringList(), file ? file->bodyStart : 0, doc);
 
     // Each step below adds one entry naming the file when it failed; what it read stays.
     auto failed = [&] { doc.scanLog.addRawFailure(path); };
@@ -359,7 +404,7 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
     // empty. Likewise for ships.
     if (stations.count == 0)
         doc.stations.StationTableRedim(0);
-    else if (sectionFailed(readStations(path, *file, stations.count, doc)))
+    else if (sectionFailed(readStations(path, *file, stations.blockLines.size(), doc)))
         failed();
     doc.stationIndex = 0;
     host.stationsRead(doc);
@@ -367,7 +412,7 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
     doc.shipNames.clear();
     if (ships.count == 0)
         doc.ships.ShipTableRedim(0);
-    else if (sectionFailed(readShips(path, *file, ships.count, doc)))
+    else if (sectionFailed(readShips(path, *file, ships.blockLines.size(), doc)))
         failed();
     doc.shipIndex = 0;
     host.shipsRead(doc);

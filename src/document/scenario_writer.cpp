@@ -1,7 +1,10 @@
 #include "scenario_writer.h"
 
+#include "config_lookup.h"
+#include "date_text.h"
 #include "dates.h"
 #include "number_text.h"
+#include "scenario_line.h"
 #include "text_file.h"
 #include "text_primitives.h"
 
@@ -23,9 +26,10 @@ template <typename Table> QList<qsizetype> writtenRows(const Table& table, const
     return rows;
 }
 
-// "  KEYWORD v1 v2 v3" from the trimmed values, or nothing when every value is empty: a line
-// such as '  REF ' or '  AROT   ' cannot be read back and ends the reading of its section.
-void addStatement(QStringList& out, const QString& keyword, std::initializer_list<QString> values)
+// "  KEYWORD v1 v2 v3" from the trimmed values with the statement's comments, or nothing when
+// every value is empty: a line such as '  REF ' or '  AROT   ' cannot be read back and ends the
+// reading of its section.
+void addStatement(CommentedOutput& out, const QString& keyword, std::initializer_list<QString> values)
 {
     QStringList trimmed;
     bool anyValue = false;
@@ -34,13 +38,22 @@ void addStatement(QStringList& out, const QString& keyword, std::initializer_lis
         anyValue = anyValue || !trimmed.back().isEmpty();
     }
     if (anyValue)
-        out.append(QStringLiteral("  ") + keyword + u' ' + trimmed.join(u' '));
+        out.add(keyword, QStringLiteral("  ") + keyword + u' ' + trimmed.join(u' '));
 }
 
-// A level or velocity behind its keyword as a converted number: 'FUEL  1', 'VROT -2'.
-QString convertedValue(const QString& keyword, const QString& cell)
+// A level behind its keyword: the number as read while it is one ('FUEL 0.123'), else the
+// converted number ('FUEL  0'); a number keeps one blank before it when it is not negative.
+QString levelText(const QString& cell)
 {
-    return QStringLiteral("  ") + keyword + u' ' + convertedNumber(numericValue(trimBlanks(cell)));
+    const QString trimmed = trimBlanks(cell);
+    if (!isNumberText(trimmed))
+        return convertedNumber(numericValue(trimmed));
+    return trimmed.startsWith(u'-') ? trimmed : u' ' + trimmed;
+}
+
+void addLevel(CommentedOutput& out, const QString& keyword, const QString& cell)
+{
+    out.add(keyword, QStringLiteral("  ") + keyword + u' ' + levelText(cell));
 }
 
 // The lines of a block the editor does not read, written back as they were read.
@@ -58,106 +71,226 @@ QString statementValue(const QString& value)
     return trimmed.contains(u',') ? u'"' + trimmed + u'"' : trimmed;
 }
 
-void addHeader(QStringList& out, const Scenario& doc)
+// The Date value: as read while the start date still shows it, else the start date as an MJD.
+// The text read keeps its leading blanks, which tell where its number starts ('Date7 8 9' reads
+// ' 8 9'), and is quoted again when it holds a comma, which would cut it. A control character
+// at its end, kept because a blank hid it when the line was read, is left out: read back
+// without that blank, it would be cut. The text is written only when the line, read back, gives
+// that same text and date; otherwise the next save would write something else.
+QString startDateValue(const Scenario& doc)
 {
+    QString text = doc.startDateText;
+    while (!text.isEmpty() && text.back().unicode() < 32)
+        text = trimTrailingBlanks(text.chopped(1));
+    const QString value = text.contains(u',') ? u'"' + text + u'"' : text;
+    const auto readBack = dateTextOfStatement(lastKeyedItem({QStringLiteral("  Date ") + value}, QStringLiteral("Date")));
+    const auto mjd = readBack == text ? startMjdOfText(text) : std::nullopt;
+    if (mjd && mjdShows(*mjd, doc.startDate, doc.startHour, doc.startMinute))
+        return value;
+    return QStringLiteral("MJD ") + numberText(mjdOf(doc.startDate, doc.startHour, doc.startMinute));
+}
+
+// The camera of a kept section follows the focus ship: its 'Target' line names it.
+QStringList cameraLines(const KeptSection& camera, const QString& focus)
+{
+    QStringList lines = camera.lines;
+    for (QString& raw : lines) {
+        const ScenarioLine line(raw);
+        if (line.is(u"Target") || line.startsWith(u"Target ")) {
+            const qsizetype indent = raw.size() - trimLeadingBlanks(raw).size();
+            raw = withTrailingComment(raw.left(indent) + QStringLiteral("Target ") + focus, trailingComment(raw));
+        }
+    }
+    return lines;
+}
+
+// Where a kept section goes: after the section of the editor it followed in the file, or after
+// the one before that when the station or ship section is not written (it has no block), so that
+// the file read back puts it in the same place.
+QString placeOf(const KeptSection& section, const Scenario& doc)
+{
+    QString after = section.after;
+    if (after == u"BEGIN_SHIPS" && writtenRows(doc.ships, doc.shipNames).isEmpty())
+        after = QStringLiteral("BEGIN_STATIONS");
+    if (after == u"BEGIN_STATIONS" && writtenRows(doc.stations, doc.stationNames).isEmpty())
+        after = QStringLiteral("BEGIN_FOCUS");
+    return after;
+}
+
+// The sections the editor does not edit that go after the section `after`.
+void addKeptSections(QStringList& out, const Scenario& doc, QStringView after, const QString& focus)
+{
+    for (const KeptSection& section : doc.sections) {
+        if (placeOf(section, doc) != after)
+            continue;
+        out << (sameSection(section.opening, u"BEGIN_CAMERA") ? cameraLines(section, focus) : section.lines);
+        out << QString();
+    }
+}
+
+// The fixed text of a camera, HUD or MFD section, for a file that did not have it.
+void addFixedSection(QStringList& out, const Scenario& doc, const QString& opening, const QStringList& lines)
+{
+    for (const KeptSection& section : doc.sections) {
+        if (sameSection(section.opening, opening))
+            return;
+    }
+    out << opening << lines << QString();
+}
+
+// An environment or focus section with its comments.
+void addEditedSection(CommentedOutput& out, const QString& name, const QStringList& keys,
+                      const QStringList& statements)
+{
+    out.add(QStringLiteral("BEGIN_") + name, QStringLiteral("BEGIN_") + name);
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        out.add(keys[i], statements[i]);
+    out.add(QStringLiteral("END_") + name, QStringLiteral("END_") + name);
+    out.lines << QString();
+}
+
+void addHeader(CommentedOutput& commented, const Scenario& doc)
+{
+    QStringList& out = commented.lines;
     const QString focus = statementValue(doc.shipFocus);
     out << QStringLiteral("BEGIN_DESC");
     // Each description line ends with a line end; a description read from a file already ends
     // with one, which must not become an extra empty line at every save.
     out << splitLines(doc.description);
     out << QStringLiteral("END_DESC") << QString();
-    out << QStringLiteral("BEGIN_ENVIRONMENT")
-        << QStringLiteral("  System ") + statementValue(doc.planetarySystem)
-        << QStringLiteral("  Date MJD ") + numberText(mjdOf(doc.startDate, doc.startHour, doc.startMinute))
-        << QStringLiteral("END_ENVIRONMENT") << QString();
-    out << QStringLiteral("BEGIN_FOCUS") << QStringLiteral("  Ship ") + focus << QStringLiteral("END_FOCUS")
-        << QString();
-    out << QStringLiteral("BEGIN_CAMERA") << QStringLiteral("  Target ") + focus
-        << QStringLiteral("  MODE Extern") << QStringLiteral("  POS 40 -115.88 -24.15")
-        << QStringLiteral("  TRACKMODE TargetRelative") << QStringLiteral("  FOV 20#")
-        << QStringLiteral("END_CAMERA") << QString();
-    out << QStringLiteral("BEGIN_HUD") << QStringLiteral("  Type Surface") << QStringLiteral("END_HUD")
-        << QString();
-    out << QStringLiteral("BEGIN_MFD Left") << QStringLiteral("  Type Surface") << QStringLiteral("END_MFD")
-        << QString();
-    out << QStringLiteral("BEGIN_MFD Right") << QStringLiteral("  Type Launch") << QStringLiteral("END_MFD")
-        << QString();
+    addKeptSections(out, doc, u"BEGIN_DESC", focus);
+    addEditedSection(commented, QStringLiteral("ENVIRONMENT"),
+                     {QStringLiteral("System"), QStringLiteral("Date")},
+                     {QStringLiteral("  System ") + statementValue(doc.planetarySystem),
+                      QStringLiteral("  Date ") + startDateValue(doc)});
+    addKeptSections(out, doc, u"BEGIN_ENVIRONMENT", focus);
+    addEditedSection(commented, QStringLiteral("FOCUS"), {QStringLiteral("Ship")},
+                     {QStringLiteral("  Ship ") + focus});
+    addKeptSections(out, doc, u"BEGIN_FOCUS", focus);
+    addFixedSection(out, doc, QStringLiteral("BEGIN_CAMERA"),
+                    {QStringLiteral("  Target ") + focus, QStringLiteral("  MODE Extern"),
+                     QStringLiteral("  POS 40 -115.88 -24.15"), QStringLiteral("  TRACKMODE TargetRelative"),
+                     QStringLiteral("  FOV 20#"), QStringLiteral("END_CAMERA")});
+    addFixedSection(out, doc, QStringLiteral("BEGIN_HUD"),
+                    {QStringLiteral("  Type Surface"), QStringLiteral("END_HUD")});
+    addFixedSection(out, doc, QStringLiteral("BEGIN_MFD Left"),
+                    {QStringLiteral("  Type Surface"), QStringLiteral("END_MFD")});
+    addFixedSection(out, doc, QStringLiteral("BEGIN_MFD Right"),
+                    {QStringLiteral("  Type Launch"), QStringLiteral("END_MFD")});
 }
 
-void addStation(QStringList& out, const StationRow& row)
+// The EL_MJD value: as read while the epoch still shows it, else the epoch as an MJD.
+QString epochValue(const StationRow& row)
 {
-    out << trimBlanks(row.Name) + u':' + trimBlanks(row.ClassName);
+    const double hour = numericValue(row.EpochHour);
+    const double minute = numericValue(row.EpochMinute);
+    if (!row.EpochText.isEmpty() && mjdShows(numericValue(row.EpochText), row.EpochDate, hour, minute))
+        return row.EpochText;
+    return numberText(mjdOf(row.EpochDate, hour, minute));
+}
+
+void addStation(QStringList& lines, const StationRow& row)
+{
+    CommentedOutput out(lines, row.Comments);
+    out.add(u"", trimBlanks(row.Name) + u':' + trimBlanks(row.ClassName));
     addStatement(out, QStringLiteral("REF"), {row.RefPlanet});
     // A station read without EL_MJD and never validated has no epoch; day 0 would put it in 1899.
-    if (row.EpochDate.isValid()) {
-        const double epoch = mjdOf(row.EpochDate, numericValue(row.EpochHour), numericValue(row.EpochMinute));
-        out << QStringLiteral("  EL_MJD ") + numberText(epoch);
-    }
+    if (row.EpochDate.isValid())
+        out.add(u"EL_MJD", QStringLiteral("  EL_MJD ") + epochValue(row));
     addStatement(out, QStringLiteral("ELEMENTS"),
                  {row.SemiMajorAxis, row.Excentricity, row.Inclination, row.AscendingNodeLongitude,
                   row.PeriapsisLongitude, row.MeanLongitude});
     // The angles turn the station's frame whether it spins at its class's frequency or its own.
     addStatement(out, QStringLiteral("AROT"), {row.AngleX, row.AngleY, row.AngleZ});
-    if (!row.UseClassRotation)
-        addStatement(out, QStringLiteral("ZROT_FREQUENCY"), {row.RotationFrequency});
-    addExtraLines(out, row.ExtraLines);
-    out << QStringLiteral("END");
+    if (!row.UseClassRotation && !trimBlanks(row.RotationFrequency).isEmpty()) {
+        // The keyword as the file wrote it ('ZROT_FREQ'); the comments are kept for the statement.
+        const QString keyword =
+            row.RotationKeyword.isEmpty() ? QStringLiteral("ZROT_FREQUENCY") : row.RotationKeyword;
+        out.add(u"ZROT_FREQ", QStringLiteral("  ") + keyword + u' ' + trimBlanks(row.RotationFrequency));
+    }
+    addExtraLines(lines, row.ExtraLines);
+    out.addUnwritten(lines, u"END");
+    out.add(u"END", QStringLiteral("END"));
 }
 
-void addShip(QStringList& out, const ShipRow& row)
+void addShip(QStringList& lines, const ShipRow& row)
 {
-    out << trimBlanks(row.Name) + u':' + trimBlanks(row.ClassName);
+    CommentedOutput out(lines, row.Comments);
+    out.add(u"", trimBlanks(row.Name) + u':' + trimBlanks(row.ClassName));
     const QString status = trimBlanks(row.Status);
     const QString statusLine = QStringLiteral("  STATUS ") + status + u' ' + trimBlanks(row.Planet);
+    auto add = [&](QStringView keyword, const QString& line) { out.add(keyword, line); };
     if (status.compare(u"Landed", Qt::CaseInsensitive) == 0) {
-        out << statusLine << QStringLiteral("  BASE ") + trimBlanks(row.Base) + u':' + trimBlanks(row.Pad);
+        add(u"STATUS", statusLine);
+        add(u"BASE", QStringLiteral("  BASE ") + trimBlanks(row.Base) + u':' + trimBlanks(row.Pad));
         // "Toto" is the blank heading of a ship whose heading was never set.
         const QString heading = trimBlanks(row.Heading);
         if (!heading.isEmpty() && heading != u"Toto")
-            out << QStringLiteral("  HEADING ") + heading;
-        out << convertedValue(QStringLiteral("FUEL"), row.Fuel);
+            add(u"HEADING", QStringLiteral("  HEADING ") + heading);
+        addLevel(out, QStringLiteral("FUEL"), row.Fuel);
     } else if (status.compare(u"Orbiting", Qt::CaseInsensitive) == 0) {
-        out << statusLine << convertedValue(QStringLiteral("FUEL"), row.Fuel);
+        add(u"STATUS", statusLine);
+        addLevel(out, QStringLiteral("FUEL"), row.Fuel);
         addStatement(out, QStringLiteral("RPOS"), {row.RposX, row.RposY, row.RposZ});
         addStatement(out, QStringLiteral("RVEL"), {row.RvelX, row.RvelY, row.RvelZ});
         addStatement(out, QStringLiteral("AROT"), {row.ArotX, row.ArotY, row.ArotZ});
-        out << convertedValue(QStringLiteral("VROT"), row.Vrot);
+        add(u"VROT", QStringLiteral("  VROT ") + convertedNumber(numericValue(trimBlanks(row.Vrot))));
         for (const auto& [keyword, cell] : {std::pair{QStringLiteral("ENGINE_MAIN"), &row.MainEngine},
                                             std::pair{QStringLiteral("ENGINE_HOVR"), &row.HoverEngine}}) {
-            const double level = numericValue(trimBlanks(*cell));
-            if (level != 0.0)
-                out << QStringLiteral("  ") + keyword + u' ' + numberText(level);
+            if (numericValue(trimBlanks(*cell)) != 0.0)
+                add(keyword, QStringLiteral("  ") + keyword + u' ' + trimBlanks(levelText(*cell)));
         }
     } else if (status.compare(u"Docked", Qt::CaseInsensitive) == 0) {
-        out << statusLine + u':' + trimBlanks(row.DockStation) + u':' + trimBlanks(row.DockPort)
-            << convertedValue(QStringLiteral("FUEL"), row.Fuel);
+        add(u"STATUS", statusLine + u':' + trimBlanks(row.DockStation) + u':' + trimBlanks(row.DockPort));
+        addLevel(out, QStringLiteral("FUEL"), row.Fuel);
     }
-    addExtraLines(out, row.ExtraLines);
-    out << QStringLiteral("END");
+    addExtraLines(lines, row.ExtraLines);
+    // Comments of statements the status leaves out stay in the block.
+    out.addUnwritten(lines, u"END");
+    add(u"END", QStringLiteral("END"));
+}
+
+// A block section, or only its comments when it has no block to write.
+template <typename Table, typename AddBlock>
+void addBlockSection(CommentedOutput& out, const Table& table, const QStringList& names, const QString& name,
+                     AddBlock addBlock)
+{
+    const QString begin = QStringLiteral("BEGIN_") + name;
+    const QString end = QStringLiteral("END_") + name;
+    const auto rows = writtenRows(table, names);
+    if (rows.isEmpty())
+        return;
+    out.add(begin, begin);
+    for (const qsizetype i : rows)
+        addBlock(out.lines, table[i]);
+    out.add(end, end);
 }
 
 } // namespace
 
-QByteArray scenarioFileText(const Scenario& doc)
+QStringList scenarioFileLines(const Scenario& doc)
 {
     QStringList out;
-    addHeader(out, doc);
-    const auto stations = writtenRows(doc.stations, doc.stationNames);
-    if (!stations.isEmpty()) {
-        out << QStringLiteral("BEGIN_STATIONS");
-        for (const qsizetype i : stations)
-            addStation(out, doc.stations[i]);
-        out << QStringLiteral("END_STATIONS");
-    }
+    CommentedOutput commented(out, doc.comments);
+    const QString focus = statementValue(doc.shipFocus);
+    addHeader(commented, doc);
+    addBlockSection(commented, doc.stations, doc.stationNames, QStringLiteral("STATIONS"), addStation);
     out << QString();
-    const auto ships = writtenRows(doc.ships, doc.shipNames);
-    if (!ships.isEmpty()) {
-        out << QStringLiteral("BEGIN_SHIPS");
-        for (const qsizetype i : ships)
-            addShip(out, doc.ships[i]);
-        out << QStringLiteral("END_SHIPS");
-    }
-    return crlfText(out);
+    addKeptSections(out, doc, u"BEGIN_STATIONS", focus);
+    addBlockSection(commented, doc.ships, doc.shipNames, QStringLiteral("SHIPS"), addShip);
+    // What follows the last section: the sections kept after the ships, and the comments of the
+    // end of the file and of sections that had nothing to write.
+    QStringList tail;
+    addKeptSections(tail, doc, u"BEGIN_SHIPS", focus);
+    commented.addUnwritten(tail);
+    if (!tail.isEmpty())
+        out << QString() << tail;
+    return out;
+}
+
+QByteArray scenarioFileText(const Scenario& doc)
+{
+    return crlfText(scenarioFileLines(doc));
 }
 
 WriteResult ScenarioFileSaving(const QString& path, const Scenario& doc)

@@ -81,7 +81,8 @@ StatementRead readShipStatement(const ScenarioLine& line, ShipRow& row)
     }
     if (line.startsWith(u"BASE")) {
         const auto v = value(4);
-        const auto parts = v ? splitAtFirst(trimBlanks(*v), u':') : std::nullopt;
+        // 'BASE Port: Alpha:1': the pad is what follows the last ":", base names may hold one.
+        const auto parts = v ? splitAtLast(trimBlanks(*v), u':') : std::nullopt;
         if (!parts)
             return StatementRead::malformed(QStringLiteral("needs base:pad")).of(u"BASE");
         row.Base = parts->first;

@@ -53,6 +53,7 @@ StatementRead applyStationStatement(const ScenarioLine& line, StationRow& row, d
         const auto value = lastChars(t, length - 7);
         if (!value)
             return noValue;
+        row.EpochText = trimBlanks(*value);
         julianDate = numericValue(*value) - kMjdOffset;
         const DayTime epoch = splitDayNumber(julianDate);
         row.EpochDate = epoch.date;
@@ -75,6 +76,7 @@ StatementRead applyStationStatement(const ScenarioLine& line, StationRow& row, d
         if (!parts)
             return noValue;
         row.RotationFrequency = parts->second;
+        row.RotationKeyword = parts->first;
         row.UseClassRotation = false;
     } else if (line.startsWith(u"AROT")) {
         const auto value = lastChars(t, length - 5);

@@ -1,5 +1,7 @@
 #include "text_codec.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace {
@@ -46,4 +48,17 @@ QByteArray encodeWindows1252(const QString& text)
     for (qsizetype i = 0; i < text.size(); ++i)
         out[i] = encodeChar(in[i]);
     return bytes;
+}
+
+QByteArray encodeWindows1252OrUtf8(const QString& text)
+{
+    const QByteArray bytes = encodeWindows1252(text);
+    return decodeWindows1252(bytes) == text ? bytes : text.toUtf8();
+}
+
+QString decodeUtf8OrWindows1252(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? decodeWindows1252(bytes) : text;
 }

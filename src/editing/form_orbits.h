@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orbit.h"
+#include "orbit_elements.h"
 #include "ship_form.h"
 #include "station_form.h"
 
@@ -30,6 +31,11 @@ struct FormOrbit
     // (none when the form does not tell it).
     double periapsisDirection = 0.0;
     std::optional<double> positionDirection;
+    // Stations: the direction of the position at the scenario's start date (none when the
+    // station has no epoch or the start date is not given).
+    std::optional<double> startDirection;
+    // Ships: the six elements at the start date (none on an escape orbit).
+    std::optional<OrbitalElements> elements;
     // Why there is no orbit (no body data, a value that is not a number, no closed orbit); empty
     // when there is one.
     QString problem;

@@ -9,31 +9,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-Vector3 cross(const Vector3& a, const Vector3& b)
-{
-    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-}
-
-double dot(const Vector3& a, const Vector3& b)
-{
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-double norm(const Vector3& a)
-{
-    return std::hypot(a[0], a[1], a[2]);
-}
-
-Vector3 scaled(const Vector3& a, double factor)
-{
-    return {a[0] * factor, a[1] * factor, a[2] * factor};
-}
-
-Vector3 difference(const Vector3& a, const Vector3& b)
-{
-    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
-}
-
 bool allFinite(std::initializer_list<double> values)
 {
     for (double value : values) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include "vector3.h"
+
 #include <optional>
 
 // Two-body orbits around one planet or moon: the values a scenario author wants to see beside
@@ -41,8 +42,6 @@ struct Orbit
 // The closed orbit of six elements' size and shape: none unless a > 0 and 0 <= e < 1, or when
 // the body has no positive mass.
 std::optional<Orbit> orbitFromElements(double semiMajorAxis, double eccentricity, const OrbitBody& body);
-
-using Vector3 = std::array<double, 3>;
 
 // What a position and velocity relative to the body say.
 struct StateOrbit

@@ -50,3 +50,18 @@ DerivedOrbitTexts derivedOrbitTexts(const FormOrbit& shown, const QLocale& local
     texts.warning = shown.insideBody || orbit.crossesAtmosphere;
     return texts;
 }
+
+QString elementsText(const OrbitalElements& elements, const QLocale& locale)
+{
+    constexpr double degrees = 180.0 / 3.14159265358979323846;
+    const auto angle = [&](const QString& symbol, double radians) {
+        return symbol + u' ' + locale.toString(radians * degrees, 'f', 3) + QStringLiteral("°");
+    };
+    const QString gap = QStringLiteral("   ");
+    return QStringLiteral("a ") + locale.toString(elements.semiMajorAxis, 'f', 0) + QStringLiteral(" m") +
+           gap + QStringLiteral("e ") + locale.toString(elements.eccentricity, 'g', 6) + gap +
+           angle(QStringLiteral("i"), elements.inclination) + u'\n' +
+           angle(QStringLiteral("Ω"), elements.ascendingNodeLongitude) + gap +
+           angle(QStringLiteral("ϖ"), elements.periapsisLongitude) + gap +
+           angle(QStringLiteral("L"), elements.meanLongitude);
+}

@@ -28,3 +28,8 @@ struct DerivedOrbitTexts
     bool warning = false;
 };
 DerivedOrbitTexts derivedOrbitTexts(const FormOrbit& orbit, const QLocale& locale = QLocale());
+
+// The six elements on two lines (the orbit panel has room for two) with their units, angles in
+// degrees to 3 decimals, a to the metre, with the locale's separators; in the C locale
+// "a 6778000 m   e 0.0006   i 51.640°" and "Ω 247.500°   ϖ 130.200°   L 85.000°".
+QString elementsText(const OrbitalElements& elements, const QLocale& locale = QLocale());

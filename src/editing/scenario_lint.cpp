@@ -128,7 +128,7 @@ QVector<LintFinding> scanFindings(const QString& logMessage, const QString& path
 {
     QVector<LintFinding> findings;
     static const QRegularExpression perLine(
-        QStringLiteral("Line (\\d+) of (.*?): '(.*?)' (needs [^;]*); ([^.]*)\\. "));
+        QStringLiteral("Line (\\d+) of (.*?): '(.*?)' (needs [^;]*|holds no number); ([^.]*)\\. "));
     QString rest;
     qsizetype from = 0;
     auto it = perLine.globalMatch(logMessage);
@@ -316,7 +316,7 @@ QVector<LintFinding> lintScenario(Workspace& ws)
     const std::optional<QStringList> lines = readTextLines(path);
     openScenario(ws);
 
-    QVector<LintFinding> findings = scanFindings(ws.doc.scanLog.LogMessage, path, lines.has_value());
+    QVector<LintFinding> findings = scanFindings(ws.doc.scanLog.text(), path, lines.has_value());
     if (lines) {
         const BlockLines blocks = blockLineNumbers(*lines);
         findings += losslessFindings(*lines, splitLines(decodeWindows1252(scenarioFileText(ws.doc))));

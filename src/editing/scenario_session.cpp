@@ -6,6 +6,7 @@
 #include "document/scenario_reader.h"
 #include "document/scenario_writer.h"
 #include "document/text_primitives.h"
+#include "recorded_edit.h"
 #include "ship_editing.h"
 #include "station_editing.h"
 
@@ -92,8 +93,15 @@ private:
 
 bool openScenario(Workspace& ws)
 {
+    return openScenarioFrom(ws, resolvePath(joinPath(ws.folders.ScnDir, ws.scnfile)));
+}
+
+bool openScenarioFrom(Workspace& ws, const QString& path)
+{
     EditorReaderHost host(ws);
-    TabSettings(resolvePath(joinPath(ws.folders.ScnDir, ws.scnfile)), ws.doc, host);
+    TabSettings(path, ws.doc, host);
+    rememberShownForms(ws);
+    ws.history.clear();
     return ws.doc.scanLog.LogError;
 }
 
@@ -118,14 +126,49 @@ bool selectPlanetarySystem(Workspace& ws, int position)
     return apply;
 }
 
+bool choosePlanetarySystem(Workspace& ws, int position)
+{
+    const EditRecording recording(ws);
+    const bool applied = selectPlanetarySystem(ws, position);
+    if (applied)
+        rememberShownForms(ws);
+    recording.finish(ws, QStringLiteral("change planetary system"), EditTarget::Environment);
+    return applied;
+}
+
 void changeFocusShip(Workspace& ws)
 {
+    const EditRecording recording(ws);
     const Scenario& doc = ws.doc;
     const int i = doc.possibleShipFocusIndex;
     const QString chosen =
         i >= 0 && i < doc.possibleShipFocus.size() ? trimBlanks(doc.possibleShipFocus[i]) : QString();
     const qsizetype colon = chosen.indexOf(u':');
     ws.doc.shipFocus = colon < 0 ? chosen : chosen.left(colon);
+    recording.finish(ws, QStringLiteral("change user-controlled ship"), EditTarget::Environment);
+}
+
+void setDescription(Workspace& ws, const QString& description)
+{
+    const EditRecording recording(ws);
+    ws.doc.description = description;
+    recording.finish(ws, QStringLiteral("typing in the description"), EditTarget::Environment,
+                     QStringLiteral("description"));
+}
+
+void setStartDate(Workspace& ws, const QDate& date)
+{
+    const EditRecording recording(ws);
+    ws.doc.startDate = date;
+    recording.finish(ws, QStringLiteral("change start date"), EditTarget::Environment);
+}
+
+void setStartTime(Workspace& ws, int hour, int minute)
+{
+    const EditRecording recording(ws);
+    ws.doc.startHour = hour;
+    ws.doc.startMinute = minute;
+    recording.finish(ws, QStringLiteral("change start time"), EditTarget::Environment);
 }
 
 bool checkShipsBeforeSaving(const Workspace& ws, UserDialogs& dialogs)

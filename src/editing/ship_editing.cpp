@@ -1,8 +1,11 @@
 #include "ship_editing.h"
 
 #include "catalogue/planetary_system.h"
+#include "document/number_text.h"
 #include "document/text_primitives.h"
 #include "form_numbers.h"
+#include "recorded_edit.h"
+#include "ship_name_rule.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,9 +107,17 @@ void storeShipForm(const ShipForm& form, ShipRow& row)
     row.ArotY = form.arotY;
     row.ArotZ = form.arotZ;
     row.Vrot = form.angularVelocity;
-    row.Fuel = levelFromLabel(form.fuelLabel);
-    row.MainEngine = levelFromLabel(form.mainLabel);
-    row.HoverEngine = levelFromLabel(form.hoverLabel);
+    // A level whose slider still shows the cell's position keeps the cell as it is ('0.123'
+    // shows as 12 %; storing the slider would write 0.12 though nobody moved it).
+    const auto storeLevel = [](QString& cell, const QString& label) {
+        const QString shown = levelFromLabel(label);
+        if (!isNumberText(cell) ||
+            sliderPosition(numericValue(cell), -100, 100) != sliderPosition(numericValue(shown), -100, 100))
+            cell = shown;
+    };
+    storeLevel(row.Fuel, form.fuelLabel);
+    storeLevel(row.MainEngine, form.mainLabel);
+    storeLevel(row.HoverEngine, form.hoverLabel);
 }
 
 using ShipFailures = QVector<FieldFailure<ShipForm>>;
@@ -227,6 +238,7 @@ void selectShip(Workspace& ws, int index)
     ws.doc.shipIndex = index;
     ShipTabReset(ws);
     ShipParameterDisplay(ws);
+    ws.shipShown = ws.shipForm;
 }
 
 void shipStatusClicked(Workspace& ws, ShipStatusOption option)
@@ -297,17 +309,20 @@ void padChosen(Workspace& ws, const PlaceLabels& labels)
 QVector<FieldFailure<ShipForm>> shipFieldFailures(const ShipForm& form, const QString& cfgDir, ScanLog& log,
                                                   BodyFigures* kept)
 {
+    ShipFailures failures;
+    if (const QString nameFailure = shipNameFailure(form.name); !nameFailure.isEmpty())
+        failures.append({nameFailure, {&ShipForm::name}});
     switch (form.status) {
     case ShipStatusOption::Orbiting:
-        return orbitingFailures(form, cfgDir, log, kept);
+        return failures + orbitingFailures(form, cfgDir, log, kept);
     case ShipStatusOption::Landed:
-        return landedFailures(form);
+        return failures + landedFailures(form);
     case ShipStatusOption::Docked:
-        return dockedFailures(form);
+        return failures + dockedFailures(form);
     case ShipStatusOption::None:
         break;
     }
-    return {};
+    return failures;
 }
 
 QStringList shipValidationFailures(Workspace& ws)
@@ -323,6 +338,8 @@ bool validateShip(Workspace& ws, UserDialogs& dialogs)
         return false;
     }
 
+    const EditRecording recording(ws);
+    const QString name = ws.shipForm.name;
     Scenario& doc = ws.doc;
     // With an empty list the typed name becomes entry 0 and row 0 its focus candidate, so the
     // form must be stored in row 0.
@@ -335,6 +352,7 @@ bool validateShip(Workspace& ws, UserDialogs& dialogs)
     selectShip(ws, r);
     checkFocusShip(ws, dialogs);
     markOccupiedPlaces(ws);
+    recording.finish(ws, QStringLiteral("validate ship ") + name, EditTarget::Ship);
     return true;
 }
 
@@ -388,6 +406,7 @@ void checkFocusShip(Workspace& ws, UserDialogs& dialogs)
 
 void addShip(Workspace& ws)
 {
+    const EditRecording recording(ws);
     Scenario& doc = ws.doc;
     const qsizetype n = doc.shipNames.size();
     doc.ships.ShipTableRedimPreserve(n + 1);
@@ -396,17 +415,15 @@ void addShip(Workspace& ws)
     doc.ships[n] = ShipRow();
     doc.shipNames.append(QStringLiteral("New Ship"));
     selectShip(ws, static_cast<int>(n));
+    recording.finish(ws, QStringLiteral("add ship"), EditTarget::Ship);
 }
 
 void deleteShip(Workspace& ws, UserDialogs& dialogs)
 {
-    if (dialogs.ask({QStringLiteral("Deleting confirmation"),
-                     QStringLiteral("Are you sure you want to delete the ship ?"), MessageButtons::YesNo,
-                     MessageIcon::Question}) != MessageAnswer::Yes)
-        return;
-
+    const EditRecording recording(ws);
     Scenario& doc = ws.doc;
     const qsizetype n = doc.shipNames.size();
+    const QString name = doc.shipIndex >= 0 && doc.shipIndex < n ? doc.shipNames[doc.shipIndex] : QString();
     if (n == 0) {
         ShipTabReset(ws);
     } else if (n == 1) {
@@ -441,4 +458,6 @@ void deleteShip(Workspace& ws, UserDialogs& dialogs)
         checkFocusShip(ws, dialogs);
     }
     markOccupiedPlaces(ws);
+    rememberShownForms(ws);
+    recording.finish(ws, QStringLiteral("delete ship ") + name, EditTarget::Ship);
 }

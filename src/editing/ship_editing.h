@@ -52,8 +52,12 @@ void rebuildShipList(Workspace& ws);
 // Moves the focus to the first ship, with its warning, when it names no listed ship.
 void checkFocusShip(Workspace& ws, UserDialogs& dialogs);
 
-// "Add a new ship" and "Delete ship".
+// "Add a new ship" and "Delete ship" (asked first with kDeleteShipQuestion); each one step of the
+// history. Deleting tells why it keeps the last ship, or that the focus went with the ships.
 void addShip(Workspace& ws);
 void deleteShip(Workspace& ws, UserDialogs& dialogs);
+inline const UserMessage kDeleteShipQuestion{QStringLiteral("Deleting confirmation"),
+                                             QStringLiteral("Are you sure you want to delete the ship ?"),
+                                             MessageButtons::YesNo, MessageIcon::Question};
 
 inline const QString kShipValidationTitle = QStringLiteral("Ship parameter validation not accepted !");

@@ -4,6 +4,7 @@
 #include "document/number_text.h"
 #include "document/text_primitives.h"
 #include "form_numbers.h"
+#include "recorded_edit.h"
 #include "ship_editing.h"
 
 #include <algorithm>
@@ -136,6 +137,7 @@ void selectStation(Workspace& ws, int index)
 {
     ws.doc.stationIndex = index;
     StationParameterDisplay(ws);
+    ws.stationShown = ws.stationForm;
 }
 
 void stationClassRotationClicked(Workspace& ws, bool ticked)
@@ -228,8 +230,10 @@ bool validateStation(Workspace& ws, UserDialogs& dialogs)
         return false;
     }
 
+    const EditRecording recording(ws);
     Scenario& doc = ws.doc;
     const StationForm& form = ws.stationForm;
+    const QString name = form.name;
     // With an empty list the typed name becomes entry 0, so it must name row 0.
     const int r = doc.stationNames.isEmpty() ? 0 : doc.stationIndex;
     if (r >= doc.stations.rowCount())
@@ -251,11 +255,14 @@ bool validateStation(Workspace& ws, UserDialogs& dialogs)
 
     refreshDockTree(ws);
     ShipParameterDisplay(ws);
+    rememberShownForms(ws);
+    recording.finish(ws, QStringLiteral("validate station ") + name, EditTarget::Station);
     return true;
 }
 
 void addStation(Workspace& ws)
 {
+    const EditRecording recording(ws);
     Scenario& doc = ws.doc;
     const qsizetype n = doc.stationNames.size();
     doc.stations.StationTableRedimPreserve(n + 1);
@@ -265,11 +272,13 @@ void addStation(Workspace& ws)
     doc.stationNames.append(QStringLiteral("New Station"));
     selectStation(ws, static_cast<int>(n));
     stationClassRotationClicked(ws, true);
+    rememberShownForms(ws);
+    recording.finish(ws, QStringLiteral("add station"), EditTarget::Station);
 }
 
-void deleteStation(Workspace& ws, UserDialogs& dialogs)
+bool canDeleteStation(const Workspace& ws, UserDialogs& dialogs)
 {
-    Scenario& doc = ws.doc;
+    const Scenario& doc = ws.doc;
     // The name typed in the box, and the name the station is stored under: typing another name
     // before deleting must not leave ships docked at a station that no longer exists.
     const QString& shown = ws.stationForm.name;
@@ -283,18 +292,26 @@ void deleteStation(Workspace& ws, UserDialogs& dialogs)
             dialogs.inform({QStringLiteral("Forbidden action"),
                             QStringLiteral("You may not withdraw a station with a docked ship !"),
                             MessageButtons::Ok, MessageIcon::Exclamation});
-            return;
+            return false;
         }
     }
-    if (dialogs.ask({QStringLiteral("Deleting confirmation"),
-                     QStringLiteral("Are you sure you want to delete the station ?"), MessageButtons::YesNo,
-                     MessageIcon::Question}) != MessageAnswer::Yes)
-        return;
+    return true;
+}
 
+void deleteStation(Workspace& ws)
+{
+    const EditRecording recording(ws);
+    Scenario& doc = ws.doc;
     const qsizetype n = doc.stationNames.size();
+    const QString name = doc.stationIndex >= 0 && doc.stationIndex < n ? doc.stationNames[doc.stationIndex] : QString();
+    const auto finish = [&] {
+        refreshDockTree(ws);
+        rememberShownForms(ws);
+        recording.finish(ws, QStringLiteral("delete station ") + name, EditTarget::Station);
+    };
     if (n <= 1) {
         StationTabReset(ws);
-        refreshDockTree(ws);
+        finish();
         return;
     }
     const qsizetype r = std::clamp<qsizetype>(doc.stationIndex, 0, n - 1);
@@ -303,5 +320,5 @@ void deleteStation(Workspace& ws, UserDialogs& dialogs)
     doc.stations.StationTableRedimPreserve(n - 1);
     doc.stationNames.removeAt(r);
     selectStation(ws, static_cast<int>(r > 0 ? r - 1 : r));
-    refreshDockTree(ws);
+    finish();
 }

@@ -36,7 +36,12 @@ QStringList stationValidationFailures(Workspace& ws);
 bool validateStation(Workspace& ws, UserDialogs& dialogs);
 // "Add a new station".
 void addStation(Workspace& ws);
-// "Delete station", refused while a ship names the station as its dock station.
-void deleteStation(Workspace& ws, UserDialogs& dialogs);
+// "Delete station": refused, with its message, while a ship names the station as its dock
+// station; then asked with kDeleteStationQuestion; then deleted as one step of the history.
+bool canDeleteStation(const Workspace& ws, UserDialogs& dialogs);
+void deleteStation(Workspace& ws);
+inline const UserMessage kDeleteStationQuestion{QStringLiteral("Deleting confirmation"),
+                                                QStringLiteral("Are you sure you want to delete the station ?"),
+                                                MessageButtons::YesNo, MessageIcon::Question};
 
 inline const QString kStationValidationTitle = QStringLiteral("Station parameter validation not accepted !");

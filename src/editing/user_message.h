@@ -5,8 +5,10 @@
 // A message box as the editor's rules describe it: title, text, buttons and icon. The core
 // says what to ask; the window's message service shows it (and tests answer it).
 enum class MessageIcon { None, Question, Exclamation, Information, Stop };
-enum class MessageButtons { Ok, YesNo, OkCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+// YesNoCancel and ValidateDiscardCancel put questions before work could be lost: Cancel (or
+// closing the box) leaves everything as it was.
+enum class MessageButtons { Ok, YesNo, OkCancel, YesNoCancel, ValidateDiscardCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Validate, Discard };
 
 struct UserMessage
 {

@@ -5,6 +5,7 @@
 #include "catalogue/folder_values.h"
 #include "catalogue/place_tree.h"
 #include "document/scenario.h"
+#include "edit_history.h"
 #include "ship_form.h"
 #include "station_form.h"
 
@@ -32,8 +33,12 @@ struct Workspace
     PlaceTree landingTree;   // ShipLandingTree
 
     Scenario doc;
+    EditHistory history;
     StationForm stationForm;
     ShipForm shipForm;
+    // The forms as the program last showed them; what the user changed since is pending.
+    StationForm stationShown;
+    ShipForm shipShown;
     QString scnfile; // file name of the edited scenario, relative to folders.ScnDir
     BodyFigures bodyFigures;
 };

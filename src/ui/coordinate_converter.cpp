@@ -1,6 +1,7 @@
 #include "coordinate_converter.h"
 
 #include "app_icon.h"
+#include "form_controls.h"
 #include "spherical_conversion.h"
 
 #include <QGridLayout>
@@ -106,6 +107,7 @@ CoordinateConverter::CoordinateConverter(QWidget* parent) : QDialog(parent)
     layout->addWidget(cartesian);
     layout->addWidget(close, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    widenToTitle(this);
 
     for (QLineEdit* field : {radius_, azimuth_, elevation_})
         connect(field, &QLineEdit::textChanged, this, &CoordinateConverter::Convertion);

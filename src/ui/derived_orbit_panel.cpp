@@ -20,6 +20,14 @@ DerivedOrbitPanel::DerivedOrbitPanel(const QString& prefix, Qt::Orientation view
     note_ = new QLabel;
     note_->setObjectName(prefix + QStringLiteral("OrbitNote"));
     note_->setWordWrap(true);
+    elements_ = new QLabel;
+    elements_->setObjectName(prefix + QStringLiteral("OrbitElements"));
+    elements_->setToolTip(
+        QStringLiteral("The orbit's six elements at the start date, as a station's ELEMENTS "
+                       "hold them: a, e, inclination i, ascending node Ω, periapsis longitude ϖ, "
+                       "mean longitude L"));
+    elements_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    elements_->hide();
     view_ = new OrbitView;
     view_->setObjectName(prefix + QStringLiteral("OrbitView"));
     view_->setToolTip(QStringLiteral("The orbit seen in its own plane, the body and its atmosphere to scale: "
@@ -32,6 +40,7 @@ DerivedOrbitPanel::DerivedOrbitPanel(const QString& prefix, Qt::Orientation view
     auto* text = new QVBoxLayout;
     text->addLayout(values);
     text->addWidget(note_);
+    text->addWidget(elements_);
     auto* layout = new QBoxLayout(
         viewPlacement == Qt::Vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
     layout->addLayout(text, viewPlacement == Qt::Vertical ? 0 : 2);
@@ -51,5 +60,7 @@ void DerivedOrbitPanel::showOrbit(const FormOrbit& orbit)
     palette.setColor(QPalette::WindowText, texts.warning ? OrbitView::warningColour().darker(130)
                                                          : this->palette().color(QPalette::WindowText));
     note_->setPalette(palette);
+    elements_->setVisible(orbit.elements.has_value());
+    elements_->setText(orbit.elements ? elementsText(*orbit.elements) : QString());
     view_->setOrbit(orbit);
 }

@@ -10,7 +10,9 @@ class QLabel;
 // The frame beside an editor's orbit values: periapsis and apoapsis altitude, period, a note on
 // what is wrong or worth knowing, and the orbit view. Its controls are named after `prefix`
 // ("Station" gives StationDerivedOrbit, StationPeriapsisAltitude, StationApoapsisAltitude,
-// StationOrbitPeriod, StationOrbitNote and StationOrbitView). The view is below the values
+// StationOrbitPeriod, StationOrbitNote, StationOrbitElements and StationOrbitView). A ship's
+// elements at the start date are shown under the note; a station's place at the start date is
+// marked on the view. The view is below the values
 // (Qt::Vertical), or beside them where the page has more width than height to spare.
 class DerivedOrbitPanel : public QGroupBox
 {
@@ -25,5 +27,6 @@ private:
     QLabel* apoapsisAltitude_ = nullptr;
     QLabel* period_ = nullptr;
     QLabel* note_ = nullptr;
+    QLabel* elements_ = nullptr;
     OrbitView* view_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "environment_tab.h"
 
 #include "description_text.h"
+#include "editing/save_text_checks.h"
 #include "editing/scenario_session.h"
 #include "form_controls.h"
 
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -69,8 +71,15 @@ void EnvironmentTab::buildControls()
                                             "summarize the scenario at its selection"));
     description_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     description_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // What Save would refuse or ask about the description, told while it is typed.
+    descriptionHint_ = new QLabel;
+    descriptionHint_->setObjectName(QStringLiteral("DescriptionHint"));
+    descriptionHint_->setWordWrap(true);
+    descriptionHint_->setStyleSheet(QStringLiteral("QLabel { color: #b71c1c; }"));
+    descriptionHint_->hide();
     auto* descriptionLayout = new QVBoxLayout(descriptionFrame);
     descriptionLayout->addWidget(description_);
+    descriptionLayout->addWidget(descriptionHint_);
 
     auto* environmentFrame = new QGroupBox(QStringLiteral("Environment"));
     environmentFrame->setObjectName(QStringLiteral("Frame5"));
@@ -165,15 +174,24 @@ void EnvironmentTab::buildControls()
     });
     connect(calendar_, &QCalendarWidget::selectionChanged, this, [this] {
         if (!showing_)
-            ws_.doc.startDate = calendar_->selectedDate();
+            setStartDate(ws_, calendar_->selectedDate());
     });
     connect(hour_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!showing_ && index >= 0)
-            ws_.doc.startHour = index;
+            setStartTime(ws_, index, ws_.doc.startMinute);
     });
     connect(minute_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!showing_ && index >= 0)
-            ws_.doc.startMinute = index;
+            setStartTime(ws_, ws_.doc.startHour, index);
+    });
+    // Typing in the description is one step of the history per pause or until the field is left.
+    typingPause_ = new QTimer(this);
+    typingPause_->setSingleShot(true);
+    typingPause_->setInterval(1000);
+    connect(typingPause_, &QTimer::timeout, this, [this] { ws_.history.seal(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+        if (old == description_)
+            ws_.history.seal();
     });
 }
 
@@ -196,6 +214,7 @@ void EnvironmentTab::refresh()
     if (typedText(description_) != description)
         description_->setPlainText(description);
     description_->setReadOnly(!editable);
+    showDescriptionHint();
 
     shipFocus_->setText(doc.shipFocus);
     possibleShipFocus_->clear();
@@ -228,7 +247,7 @@ void EnvironmentTab::systemChosen(int position)
 {
     // Applying a system reads its body and base files: the pointer shows the wait.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool applied = selectPlanetarySystem(ws_, position);
+    const bool applied = choosePlanetarySystem(ws_, position);
     QApplication::restoreOverrideCursor();
     refresh();
     if (applied)
@@ -243,6 +262,16 @@ void EnvironmentTab::changeFocus()
 
 void EnvironmentTab::descriptionEdited()
 {
-    if (!showing_ && !description_->isReadOnly())
-        ws_.doc.description = descriptionFromDisplay(typedText(description_));
+    if (!showing_ && !description_->isReadOnly()) {
+        setDescription(ws_, descriptionFromDisplay(typedText(description_)));
+        typingPause_->start();
+        showDescriptionHint();
+    }
+}
+
+void EnvironmentTab::showDescriptionHint()
+{
+    const QString hint = descriptionHint(ws_.doc.description);
+    descriptionHint_->setText(hint);
+    descriptionHint_->setVisible(!hint.isEmpty());
 }

@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QTimer;
 
 // The "Description, environment and focus" tab: the description, the planetary system with its
 // lock, the user-controlled ship and the scenario start time, bound to the scenario-wide values
@@ -35,10 +36,12 @@ private:
     void systemChosen(int position);
     void changeFocus();
     void descriptionEdited();
+    void showDescriptionHint();
 
     Workspace& ws_;
     UserDialogs& dialogs_;
     QPlainTextEdit* description_;
+    QLabel* descriptionHint_;
     QComboBox* planetarySystem_;
     QCheckBox* lock_;
     QLineEdit* appliedSystem_;
@@ -48,5 +51,6 @@ private:
     QComboBox* hour_;
     QComboBox* minute_;
     QLabel* julian_;
+    QTimer* typingPause_;
     bool showing_ = false;
 };

@@ -8,7 +8,7 @@
 
 QString errorLogText(const ScanLog& log)
 {
-    return log.LogMessage.isEmpty() ? kNoScanErrors : log.LogMessage;
+    return log.LogMessage.isEmpty() ? kNoScanErrors : log.text();
 }
 
 ErrorLog::ErrorLog(const ScanLog& log, QWidget* parent) : QDialog(parent)

@@ -1,5 +1,7 @@
 #include "field_hints.h"
 
+#include "editing/save_text_checks.h"
+
 #include <QLineEdit>
 #include <QVariant>
 
@@ -33,4 +35,11 @@ void showFieldHint(QLineEdit* box, const QString& hint)
 bool showsFieldHint(const QLineEdit* box)
 {
     return box->property(kHinted).toBool();
+}
+
+void showTextHint(QLineEdit* box, const QString& failures)
+{
+    QStringList hints{failures, unwritableCharactersHint(box->text())};
+    hints.removeAll(QString());
+    showFieldHint(box, hints.join(u'\n'));
 }

@@ -12,3 +12,7 @@ class QLineEdit;
 void showFieldHint(QLineEdit* box, const QString& hint);
 // Whether `box` shows a hint.
 bool showsFieldHint(const QLineEdit* box);
+
+// Shows on `box` the messages of its failed checks, `failures` (empty when it passes), with the
+// characters of its text that the scenario file cannot hold.
+void showTextHint(QLineEdit* box, const QString& failures);

@@ -3,6 +3,7 @@
 #include "app_icon.h"
 #include "description_text.h"
 #include "document/file_paths.h"
+#include "document/file_text_checks.h"
 #include "document/folder_description.h"
 #include "document/regular_file.h"
 #include "folder_list.h"
@@ -211,6 +212,10 @@ void FolderManagement::saveDescription()
     if (descriptionCut_) {
         stop(kAborted, QStringLiteral("This description is too long to be edited here and is shown cut; "
                                       "saving it would lose its end. Nothing was written."));
+        return;
+    }
+    if (const QString refusal = descriptionRefusal(description_->toPlainText()); !refusal.isEmpty()) {
+        stop(kAborted, refusal);
         return;
     }
     writeDescription();

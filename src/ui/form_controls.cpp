@@ -2,10 +2,15 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QStyle>
+
+#include <algorithm>
 
 QLabel* valueLabel(const QString& name, const QString& toolTip)
 {
@@ -42,6 +47,20 @@ void widenPopupToEntries(QComboBox* box)
     view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
 }
 
+void widenToTitle(QWidget* window)
+{
+    QFont titleFont = window->font();
+    titleFont.setBold(true);
+    const int titleBarButtons = 4 * window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int wanted = QFontMetrics(titleFont).horizontalAdvance(window->windowTitle()) + titleBarButtons;
+    // A window whose layout fixes its size takes the width from its layout, not from its own
+    // minimum: an empty item as wide as the title widens the layout.
+    if (QLayout* layout = window->layout())
+        layout->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Fixed, QSizePolicy::Fixed));
+    else
+        window->setMinimumWidth(std::max(window->minimumWidth(), wanted));
+}
+
 QPushButton* commandButton(const QString& name, const QString& caption, const QString& toolTip)
 {
     auto* button = new QPushButton(caption);
@@ -71,4 +90,26 @@ void makeNameBox(QComboBox* box)
     box->setDuplicatesEnabled(true);
     box->setCompleter(nullptr);
     box->setMinimumContentsLength(28);
+}
+
+void showValidationPending(QPushButton* button, bool pending)
+{
+    QFont font = button->font();
+    font.setBold(pending);
+    button->setFont(font);
+    button->setDefault(pending);
+}
+
+bool settlePendingEdits(UserDialogs& dialogs, const UserMessage& question, const std::function<bool()>& validate,
+                        const std::function<void()>& discard)
+{
+    switch (dialogs.ask(question)) {
+    case MessageAnswer::Validate:
+        return validate();
+    case MessageAnswer::Discard:
+        discard();
+        return true;
+    default:
+        return false;
+    }
 }

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "editing/user_message.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QWidget;
 
 // The kinds of control the two editor tabs are made of, each created with its objectName and
 // tooltip so that every control can be found by the name the editor's documents give it.
@@ -24,6 +29,18 @@ void limitPopupRows(QComboBox* box, int rows);
 // called after the entries changed.
 void widenPopupToEntries(QComboBox* box);
 QGroupBox* frame(const QString& name, const QString& title);
+// Keeps a small tool window at least as wide as its title (in a bold title font) with the room
+// a title bar takes for its icon and buttons, so that the title is not cut short; called after
+// the title and the window's layout are set.
+void widenToTitle(QWidget* window);
+
+// A form's validation button stands out (bold, the default button) while the form holds edits
+// that are not validated yet.
+void showValidationPending(QPushButton* button, bool pending);
+// Before a form with such edits is left: `question` with Validate (`validate` returns whether the
+// form was stored), Discard (`discard`) or Cancel. Whether to go on.
+bool settlePendingEdits(UserDialogs& dialogs, const UserMessage& question, const std::function<bool()>& validate,
+                        const std::function<void()>& discard);
 
 // Fills a list with `entries` and selects entry `selected`, or none when it is out of range.
 // Callers block the list's signals: a rebuild emits selection changes of its own.

@@ -1,6 +1,7 @@
 #include "main_menus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -11,6 +12,7 @@ struct Item
     const char* name;
     const char* caption; // nullptr: a separator
     bool enabled;
+    std::initializer_list<const char*> keys = {}; // shortcuts, the first shown in the menu
 };
 
 struct Menu
@@ -24,13 +26,19 @@ const Menu kMenus[] = {
     {"Menu1",
      "&Files",
      {
-         {"Menu12", "&Open", true},
-         {"Menu13", "&Save", false},
-         {"Menu14", "S&ave as", false},
+         {"Menu12", "&Open", true, {"Ctrl+O"}},
+         {"Menu13", "&Save", false, {"Ctrl+S"}},
+         {"Menu14", "S&ave as", false, {"Ctrl+Shift+S"}},
          {"Menu11", "&Delete a scenario file", true},
          {"Menu17", "Scenario &folder management", true},
          {"Menu15", nullptr, true},
-         {"Menu16", "&Exit", true},
+         {"Menu16", "&Exit", true, {"Ctrl+Q"}},
+     }},
+    {"MenuEdit",
+     "&Edit",
+     {
+         {"MenuUndo", "&Undo", false, {"Ctrl+Z"}},
+         {"MenuRedo", "&Redo", false, {"Ctrl+Shift+Z", "Ctrl+Y"}},
      }},
     {"Menu30",
      "&Tools",
@@ -39,12 +47,13 @@ const Menu kMenus[] = {
          {"Menu32", "&Corvane Folder Search", true},
          {"Menu31", "&Planetary system information", false},
          {"Menu34", "&Spherical/cartesian converter", true},
+         {"SystemMapMenu", "System &map", true},
          {"Menu33", "&Windows Calculator", true},
      }},
     {"Menu2",
      "&?",
      {
-         {"Menu21", "&Help", true},
+         {"Menu21", "&Help", true, {"F1"}},
          {"Menu22", "&About", true},
      }},
 };
@@ -62,6 +71,10 @@ QHash<QString, QAction*> buildMainMenus(QMenuBar* bar)
                 item.caption ? shown->addAction(QString::fromLatin1(item.caption)) : shown->addSeparator();
             action->setObjectName(QString::fromLatin1(item.name));
             action->setEnabled(item.enabled);
+            QList<QKeySequence> keys;
+            for (const char* key : item.keys)
+                keys.append(QKeySequence(QString::fromLatin1(key)));
+            action->setShortcuts(keys);
             items.insert(action->objectName(), action);
         }
     }

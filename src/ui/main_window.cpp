@@ -11,7 +11,12 @@
 #include "document/regular_file.h"
 #include "document/scenario_reader.h"
 #include "document/scenario_writer.h"
+#include "document/recovery_store.h"
+#include "editing/recorded_edit.h"
+#include "editing/status_texts.h"
+#include "editing/save_text_checks.h"
 #include "editing/scenario_session.h"
+#include "editing/station_editing.h"
 #include "environment_tab.h"
 #include "error_log.h"
 #include "external_programs.h"
@@ -20,12 +25,14 @@
 #include "main_menus.h"
 #include "message_service.h"
 #include "open_dialog.h"
+#include "recent_scenarios.h"
 #include "planetary_system_information.h"
 #include "save_as_dialog.h"
 #include "scenario_file_watch.h"
 #include "ship_tab.h"
 #include "start_picture.h"
 #include "station_tab.h"
+#include "system_map_window.h"
 #include "window_geometry.h"
 #include "write_failure.h"
 
@@ -36,7 +43,11 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTimer>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -48,6 +59,18 @@ void enable(const QHash<QString, QAction*>& menus, std::initializer_list<const c
 {
     for (const char* name : names)
         menus.value(QString::fromLatin1(name))->setEnabled(enabled);
+}
+
+// A tab page in a frameless scroll area: the page fills the tab while the window is large enough
+// for it, and scrolls in a smaller window (800 x 600) instead of holding the window wide.
+QScrollArea* scrolled(QWidget* page, const QString& name)
+{
+    auto* area = new QScrollArea;
+    area->setObjectName(name);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    return area;
 }
 
 // The file dialogs and the about box grey the whole main window out while they are open, and
@@ -76,6 +99,7 @@ Vex::Vex(const QString& startFolder, QWidget* parent)
     buildWindow();
     connectMenus();
     restoreWindowGeometry(this, objectName());
+    ws_.history.setListener([this] { historyChanged(); });
 }
 
 Vex::~Vex() = default;
@@ -105,9 +129,28 @@ void Vex::buildWindow()
     environment_ = new EnvironmentTab(ws_, messages_);
     stations_ = new StationTab(ws_, messages_);
     ships_ = new ShipTab(ws_, messages_);
-    tabs_->addTab(environment_, QStringLiteral("Description, environment and focus"));
-    tabs_->addTab(stations_, QStringLiteral("Orbital station list"));
-    tabs_->addTab(ships_, QStringLiteral("Ship list"));
+    tabs_->addTab(scrolled(environment_, QStringLiteral("EnvironmentPage")), QStringLiteral("Description, environment and focus"));
+    tabs_->addTab(scrolled(stations_, QStringLiteral("StationPage")), QStringLiteral("Orbital station list"));
+    tabs_->addTab(scrolled(ships_, QStringLiteral("ShipPage")), QStringLiteral("Ship list"));
+    connect(stations_, &StationTab::pendingChanged, this,
+            [this](bool pending) { markTab(1, QStringLiteral("Orbital station list"), pending); });
+    connect(ships_, &ShipTab::pendingChanged, this,
+            [this](bool pending) { markTab(2, QStringLiteral("Ship list"), pending); });
+    connect(stations_, &StationTab::stationValidated, this,
+            [this](const QString& name) { statusBar()->showMessage(stationValidatedText(name), 5000); });
+    connect(ships_, &ShipTab::shipValidated, this,
+            [this](const QString& name) { statusBar()->showMessage(shipValidatedText(name), 5000); });
+
+    // A change is in the recovery copy within two seconds, however fast the user goes on typing.
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    recoveryTimer_->setInterval(1500);
+    connect(recoveryTimer_, &QTimer::timeout, this, &Vex::keepRecoveryCopy);
+
+    recent_ = newRecentScenariosMenu(this);
+    recent_->menuAction()->setObjectName(recent_->objectName());
+    menuBar()->findChild<QMenu*>(QStringLiteral("Menu1"))->insertMenu(menus_.value(QStringLiteral("Menu13")), recent_);
+    showRecentScenarios();
     tabs_->hide();
 
     auto* fileRow = new QHBoxLayout;
@@ -147,10 +190,13 @@ void Vex::connectMenus()
         {"Menu32", &Vex::folderSearchCommand},
         {"Menu31", &Vex::informationCommand},
         {"Menu34", &Vex::converterCommand},
+        {"SystemMapMenu", &Vex::systemMapCommand},
         {"Menu22", &Vex::aboutCommand},
     };
     for (const auto& [name, command] : commands)
         connect(menus_.value(QString::fromLatin1(name)), &QAction::triggered, this, command);
+    connect(menus_.value(QStringLiteral("MenuUndo")), &QAction::triggered, this, [this] { moveInHistory(false); });
+    connect(menus_.value(QStringLiteral("MenuRedo")), &QAction::triggered, this, [this] { moveInHistory(true); });
     connect(menus_.value(QStringLiteral("Menu33")), &QAction::triggered, this,
             [this] { startCalculator(messages_); });
     connect(menus_.value(QStringLiteral("Menu21")), &QAction::triggered, this,
@@ -181,10 +227,21 @@ void Vex::start(const QString& scenarioFile)
     stations_->refresh();
     ships_->refresh();
     enable(menus_, {"Menu12", "Menu11"}, true);
-    if (!scenarioFile.isEmpty()) {
-        const QFileInfo file(QDir(ws_.folders.ProgDir), scenarioFile);
-        loadScenario(withTrailingSeparator(file.absolutePath()), file.fileName(),
-                     readDescriptionBlock(file.absoluteFilePath()));
+    QString file = scenarioFile;
+    // Started without a file after a crash: the scenario whose unsaved changes were kept last is
+    // opened, and opening it offers them.
+    if (file.isEmpty()) {
+        for (const RecoveryCopy& copy : recoveryCopies(recoveryFolder())) {
+            if (isRecoveryOffered(copy) && QFileInfo(copy.scenarioPath).isFile()) {
+                file = copy.scenarioPath;
+                break;
+            }
+        }
+    }
+    if (!file.isEmpty()) {
+        const QFileInfo info(QDir(ws_.folders.ProgDir), file);
+        loadScenario(withTrailingSeparator(info.absolutePath()), info.fileName(),
+                     readDescriptionBlock(info.absoluteFilePath()));
     }
 }
 
@@ -198,14 +255,19 @@ void Vex::loadScenario(const QString& folder, const QString& name, const QString
     ws_.folders.ScnDir = folder;
     ws_.scnfile = name;
     ws_.doc.description = preview;
+    const QString path = scenarioPath();
+    const QString read = recoveredOrRead(path);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool scanErrors = openScenario(ws_);
+    const bool scanErrors = openScenarioFrom(ws_, read);
     QApplication::restoreOverrideCursor();
+    if (read != path)
+        ws_.history.markModified();
+    addRecentScenario(path);
+    showRecentScenarios();
     watch_->watch(scenarioPath());
     fileName_->setText(ws_.scnfile);
-    environment_->refresh();
-    stations_->refresh();
-    ships_->refresh();
+    historyChanged();
+    refreshTabs();
     // Every read goes back to the system's default body, as a chosen system does, even when the
     // body list stayed the same.
     bodiesChanged();
@@ -218,6 +280,54 @@ void Vex::loadScenario(const QString& folder, const QString& name, const QString
     if (scanErrors)
         messages_.inform(
             {QStringLiteral("Warning"), kScanErrorsWarning, MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
+QString Vex::recoveredOrRead(const QString& path)
+{
+    const std::optional<RecoveryCopy> copy = findRecoveryCopy(recoveryFolder(), path);
+    if (!copy || !isRecoveryOffered(*copy))
+        return path;
+    const bool restore = messages_.confirm(
+        {kProductName, recoveryQuestion(path, copy->written), MessageButtons::YesNo, MessageIcon::Question});
+    if (restore)
+        return copy->filePath;
+    removeRecoveryCopy(recoveryFolder(), path);
+    return path;
+}
+
+void Vex::keepRecoveryCopy()
+{
+    recoveryTimer_->stop();
+    if (ws_.scnfile.isEmpty())
+        return;
+    // A copy that cannot be written is no reason to interrupt the user; the next change tries again.
+    if (ws_.history.isModified())
+        writeRecoveryCopy(recoveryFolder(), scenarioPath(), scenarioFileText(ws_.doc));
+    else
+        removeRecoveryCopy(recoveryFolder(), scenarioPath());
+}
+
+void Vex::showRecentScenarios()
+{
+    fillRecentScenariosMenu(recent_, readRecentScenarios(),
+                            [this](const QString& path) { recentScenarioChosen(path); });
+}
+
+void Vex::recentScenarioChosen(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        removeRecentScenario(path);
+        showRecentScenarios();
+        messages_.inform({kProductName,
+                          QStringLiteral("The scenario ") + path +
+                              QStringLiteral(" no longer exists; it was removed from the recent scenarios."),
+                          MessageButtons::Ok, MessageIcon::Information});
+        return;
+    }
+    if (!menus_.value(QStringLiteral("Menu12"))->isEnabled() || !settleDocument())
+        return;
+    const QFileInfo file(path);
+    loadScenario(withTrailingSeparator(file.absolutePath()), file.fileName(), readDescriptionBlock(path));
 }
 
 QString Vex::scenarioPath() const
@@ -256,7 +366,8 @@ void Vex::showScenario()
 
 void Vex::openCommand()
 {
-    askToSave();
+    if (!settleDocument())
+        return;
     QString folder;
     QString name;
     QString preview;
@@ -274,36 +385,114 @@ void Vex::openCommand()
         loadScenario(folder, name, preview);
 }
 
-void Vex::askToSave()
+bool Vex::settleForms()
 {
-    if (ws_.scnfile.isEmpty())
-        return;
-    const bool save = messages_.confirm(
-        {kProductName, QStringLiteral("Do you wish to save ") + ws_.scnfile + QStringLiteral(" ?"),
-         MessageButtons::YesNo, MessageIcon::Question});
-    if (save)
-        showSaveAs();
+    return stations_->settlePending() && ships_->settlePending();
 }
 
-void Vex::showSaveAs()
+bool Vex::settleDocument()
+{
+    if (ws_.scnfile.isEmpty())
+        return true;
+    if (!settleForms())
+        return false;
+    if (!ws_.history.isModified())
+        return true;
+    switch (messages_.ask({kProductName, QStringLiteral("Do you wish to save ") + ws_.scnfile + QStringLiteral(" ?"),
+                           MessageButtons::YesNoCancel, MessageIcon::Question})) {
+    case MessageAnswer::Yes:
+        return showSaveAs();
+    case MessageAnswer::No:
+        removeRecoveryCopy(recoveryFolder(), scenarioPath());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Vex::historyChanged()
+{
+    // Qt shows the "*" in place of "[*]" while the window is marked modified.
+    setWindowTitle(ws_.scnfile.isEmpty() ? kProductName
+                                         : ws_.scnfile + QStringLiteral("[*] \u2014 ") + kProductName);
+    setWindowFilePath(ws_.scnfile.isEmpty() ? QString() : scenarioPath());
+    setWindowModified(ws_.history.isModified());
+    if (!recoveryTimer_->isActive())
+        recoveryTimer_->start();
+    QAction* undo = menus_.value(QStringLiteral("MenuUndo"));
+    QAction* redo = menus_.value(QStringLiteral("MenuRedo"));
+    undo->setEnabled(ws_.history.canUndo());
+    redo->setEnabled(ws_.history.canRedo());
+    undo->setText(ws_.history.canUndo() ? QStringLiteral("&Undo ") + ws_.history.undoText() : QStringLiteral("&Undo"));
+    redo->setText(ws_.history.canRedo() ? QStringLiteral("&Redo ") + ws_.history.redoText() : QStringLiteral("&Redo"));
+}
+
+void Vex::moveInHistory(bool forward)
+{
+    ws_.history.seal();
+    const EditStep* step = forward ? ws_.history.stepToRedo() : ws_.history.stepToUndo();
+    if (!step)
+        return;
+    // The step shows the rows it changes anew: what the user typed there is settled first.
+    // Read before settling: a validation there records a step, which may move the history's steps.
+    const bool systemChanged = step->systemChanged;
+    const bool stations = systemChanged || step->change.touchesStations();
+    const bool ships = systemChanged || step->change.touchesShips();
+    if ((stations && !stations_->settlePending()) || (ships && !ships_->settlePending()))
+        return;
+    // Validating a pending form may itself have added a step: take the newest one then.
+    const QString text = forward ? ws_.history.redoText() : ws_.history.undoText();
+    const std::optional<EditTarget> target = forward ? redoEdit(ws_) : undoEdit(ws_);
+    if (!target)
+        return;
+    refreshTabs();
+    if (systemChanged)
+        bodiesChanged();
+    tabs_->setCurrentIndex(static_cast<int>(*target));
+    statusBar()->showMessage(forward ? redoneText(text) : undoneText(text), 5000);
+}
+
+void Vex::refreshTabs()
+{
+    environment_->refresh();
+    stations_->refresh();
+    ships_->refresh();
+}
+
+void Vex::markTab(int tab, const QString& caption, bool pending)
+{
+    tabs_->setTabText(tab, pending ? caption + QStringLiteral(" *") : caption);
+    tabs_->setTabToolTip(tab, pending ? QStringLiteral("Holds changes that are not validated yet") : QString());
+}
+
+bool Vex::showSaveAs()
 {
     const QString before = scenarioPath();
+    bool saved = false;
     {
         const DisabledWhileOpen disabled(this);
         SaveAs dialog(ws_, messages_, this);
         saveAs_ = &dialog;
-        messages_.runModal(dialog);
+        saved = messages_.runModal(dialog) == QDialog::Accepted;
+    }
+    if (saved) {
+        // The copy belonged to the file as it was named before the save.
+        removeRecoveryCopy(recoveryFolder(), before);
+        ws_.history.markClean();
+        addRecentScenario(scenarioPath());
+        showRecentScenarios();
     }
     fileName_->setText(ws_.scnfile);
     // Saved under another name, or over the open file: what is there now is the editor's own.
     const QString after = scenarioPath();
     if (after != before || readRegularFile(after) == scenarioFileText(ws_.doc))
         watch_->watch(after);
+    return saved;
 }
 
 void Vex::saveCommand()
 {
-    if (!checkShipsBeforeSaving(ws_, messages_))
+    if (!settleForms() || !checkShipsBeforeSaving(ws_, messages_) || !checkTextBeforeSaving(ws_.doc, messages_))
         return;
     if (watch_->changedSinceRead()) {
         const bool overwrite = messages_.confirm(
@@ -321,12 +510,22 @@ void Vex::saveCommand()
         return;
     }
     watch_->watch(scenarioPath());
+    ws_.history.markClean();
+    addRecentScenario(scenarioPath());
+    showRecentScenarios();
+    statusBar()->showMessage(savedMessage(), 5000);
+}
+
+QString Vex::savedMessage() const
+{
+    return savedStatusText(ws_.scnfile, static_cast<int>(ws_.doc.stationNames.size()),
+                           static_cast<int>(ws_.doc.shipNames.size()));
 }
 
 void Vex::saveAsCommand()
 {
-    if (checkShipsBeforeSaving(ws_, messages_))
-        showSaveAs();
+    if (settleForms() && checkShipsBeforeSaving(ws_, messages_) && showSaveAs())
+        statusBar()->showMessage(savedMessage(), 5000);
 }
 
 void Vex::deleteCommand()
@@ -362,7 +561,6 @@ void Vex::exitCommand()
                            MessageButtons::YesNo, MessageIcon::Question});
     if (!leave)
         return;
-    askToSave();
     close();
 }
 
@@ -426,6 +624,32 @@ void Vex::converterCommand()
     converter_->activateWindow();
 }
 
+void Vex::systemMapCommand()
+{
+    if (!systemMap_) {
+        systemMap_ = new SystemMapWindow(ws_, this);
+        systemMap_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(systemMap_, &SystemMapWindow::objectClicked, this, &Vex::showMapObject);
+    }
+    systemMap_->refresh();
+    systemMap_->show();
+    systemMap_->raise();
+    systemMap_->activateWindow();
+}
+
+void Vex::showMapObject(bool station, int row)
+{
+    if (station) {
+        selectStation(ws_, row);
+        stations_->refresh();
+        tabs_->setCurrentIndex(1);
+    } else {
+        selectShip(ws_, row);
+        ships_->refresh();
+        tabs_->setCurrentIndex(2);
+    }
+}
+
 void Vex::aboutCommand()
 {
     const DisabledWhileOpen disabled(this);
@@ -436,6 +660,10 @@ void Vex::aboutCommand()
 
 void Vex::closeEvent(QCloseEvent* event)
 {
+    if (!settleDocument()) {
+        event->ignore();
+        return;
+    }
     QDir::setCurrent(ws_.folders.ProgDir);
     // Not being able to remember the window's place is no reason to keep it open or to ask.
     saveWindowGeometry(this, objectName());

@@ -13,10 +13,13 @@ class MessageService;
 class PlanetarySystemInformation;
 class QAction;
 class QLabel;
+class QMenu;
+class QTimer;
 class QTabWidget;
 class ScenarioFileWatch;
 class ShipTab;
 class StationTab;
+class SystemMapWindow;
 
 // The editor's main window: menus, the start picture until a scenario is opened, then the tab
 // panel with the environment, station and ship editors. It owns the workspace for the whole run
@@ -45,6 +48,10 @@ public:
     // state of an open scenario.
     void loadScenario(const QString& folder, const QString& name, const QString& preview);
 
+    // Keeps the recovery copy of a modified scenario now (or removes it when nothing is modified):
+    // the timer after every change does it, and so does a termination signal before the end.
+    void keepRecoveryCopy();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -63,13 +70,31 @@ private:
     void folderSearchCommand();
     void informationCommand();
     void converterCommand();
+    void systemMapCommand();
+    void showMapObject(bool station, int row);
     void aboutCommand();
 
-    void askToSave();
+    // Before the scenario is left (Open, closing): pending form edits settled, then, when the
+    // document is modified, "Do you wish to save NAME ?" with Yes (the save-as dialog), No and
+    // Cancel. Whether to go on: false on Cancel, or when the save did not happen.
+    bool settleDocument();
+    bool settleForms();
+    void historyChanged();
+    void moveInHistory(bool forward);
+    void refreshTabs();
+    void markTab(int tab, const QString& caption, bool pending);
+    // The recovery copy of the scenario at `path`, when one newer than the file is kept and the
+    // user takes it; the path to read otherwise.
+    QString recoveredOrRead(const QString& path);
+    void showRecentScenarios();
+    void recentScenarioChosen(const QString& path);
     void fileChangedOutside(bool removed);
     void ownRemovalSeen();
     QString scenarioPath() const;
-    void showSaveAs();
+    // "Saved NAME: 3 stations, 12 ships".
+    QString savedMessage() const;
+    // The save-as dialog; whether it saved.
+    bool showSaveAs();
     void runFolderSearch();
     PlanetarySystemInformation* informationWindow();
     void bodiesChanged();
@@ -85,9 +110,12 @@ private:
     StationTab* stations_;
     ShipTab* ships_;
     ScenarioFileWatch* watch_;
+    QTimer* recoveryTimer_;
+    QMenu* recent_;
 
     QPointer<PlanetarySystemInformation> information_;
     QPointer<CoordinateConverter> converter_;
+    QPointer<SystemMapWindow> systemMap_;
     QPointer<QWidget> loadFile_;
     QPointer<QWidget> about_;
     QPointer<QWidget> deleteFile_;

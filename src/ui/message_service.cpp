@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -31,6 +32,10 @@ QMessageBox::StandardButtons boxButtons(MessageButtons buttons)
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::ValidateDiscardCancel:
+        return QMessageBox::Discard | QMessageBox::Cancel;
     case MessageButtons::Ok:
         break;
     }
@@ -48,6 +53,8 @@ MessageAnswer answerOf(int button, MessageButtons buttons)
         return MessageAnswer::Ok;
     case QMessageBox::Cancel:
         return MessageAnswer::Cancel;
+    case QMessageBox::Discard:
+        return MessageAnswer::Discard;
     default:
         break;
     }
@@ -56,6 +63,8 @@ MessageAnswer answerOf(int button, MessageButtons buttons)
     case MessageButtons::YesNo:
         return MessageAnswer::No;
     case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+    case MessageButtons::ValidateDiscardCancel:
         return MessageAnswer::Cancel;
     case MessageButtons::Ok:
         break;
@@ -79,10 +88,20 @@ MessageAnswer MessageService::ask(const UserMessage& message)
 
     QMessageBox box(boxIcon(message.icon), message.title, message.text, boxButtons(message.buttons),
                     QApplication::activeWindow());
-    if (message.buttons == MessageButtons::YesNo)
+    if (message.buttons == MessageButtons::YesNo || message.buttons == MessageButtons::YesNoCancel)
         box.setDefaultButton(QMessageBox::Yes);
     else if (message.buttons == MessageButtons::OkCancel)
         box.setDefaultButton(QMessageBox::Ok);
+    if (message.buttons == MessageButtons::ValidateDiscardCancel) {
+        QPushButton* validate = box.addButton(QStringLiteral("&Validate"), QMessageBox::AcceptRole);
+        validate->setObjectName(QStringLiteral("Validate"));
+        box.setDefaultButton(validate);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.exec();
+        if (box.clickedButton() == validate)
+            return MessageAnswer::Validate;
+        return answerOf(box.standardButton(box.clickedButton()), message.buttons);
+    }
     return answerOf(box.exec(), message.buttons);
 }
 

@@ -243,6 +243,19 @@ void OrbitView::paintEvent(QPaintEvent*)
     drawMark(painter, toScreen(orbitPoint(orbit, pe, pe)), centre, tr("Pe"));
     if (!orbit.escapes)
         drawMark(painter, toScreen(orbitPoint(orbit, pe, pe + kPi)), centre, tr("Ap"));
+    // A station's place at the start date: a ring, with the epoch's dot inside it when they meet.
+    if (orbit_.startDirection) {
+        painter.setPen(QPen(kPosition, 2.0));
+        painter.setBrush(Qt::NoBrush);
+        const QPointF start = toScreen(orbitPoint(orbit, pe, *orbit_.startDirection));
+        painter.drawEllipse(start, 8.0, 8.0);
+        QPointF outward = start - centre;
+        const double length = std::hypot(outward.x(), outward.y());
+        outward = length > 0.0 ? outward / length : QPointF(1.0, 0.0);
+        const QPointF textCentre = start + outward * 24.0;
+        painter.drawText(QRectF(textCentre - QPointF(22.0, 8.0), QSizeF(44.0, 16.0)), Qt::AlignCenter,
+                         tr("Start"));
+    }
     if (orbit_.positionDirection) {
         painter.setPen(QPen(kSpace, 1.5));
         painter.setBrush(kPosition);

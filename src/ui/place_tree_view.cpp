@@ -36,6 +36,11 @@ PlaceTreeView::PlaceTreeView(QWidget* parent) : QTreeWidget(parent)
     setUniformRowHeights(true);
     for (int image = PlanetImage; image <= OccupantImage; ++image)
         icons_.append(placeIcon(image));
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        const int node = nodeOfItem(item);
+        if (node >= 0)
+            makeChildren(node);
+    });
     connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const int node = nodeOfItem(item);
         if (node >= 0)
@@ -47,7 +52,7 @@ QStringList PlaceTreeView::openPaths() const
 {
     QStringList paths;
     for (const QTreeWidgetItem* item : items_)
-        if (item->isExpanded())
+        if (item && item->isExpanded())
             paths.append(itemPath(item));
     return paths;
 }
@@ -56,29 +61,80 @@ void PlaceTreeView::setPlaceTree(const PlaceTree& tree)
 {
     if (sameNodes(tree.nodes, shown_))
         return;
-    const QStringList wasOpen = openPaths();
+    wasOpen_ = openPaths();
     clear();
-    items_.clear();
-    items_.reserve(tree.nodes.size());
-    for (qsizetype i = 0; i < tree.nodes.size(); ++i) {
-        const PlaceNode& node = tree.nodes[i];
-        QTreeWidgetItem* parentItem = node.parent >= 0 && node.parent < i ? items_[node.parent] : nullptr;
-        auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
-        item->setText(0, node.text);
-        item->setData(0, kNodeRole, int(i));
-        if (node.image >= PlanetImage && node.image <= OccupantImage)
-            item->setIcon(0, icons_[node.image - PlanetImage]);
-        items_.append(item);
-    }
-    for (qsizetype i = 0; i < items_.size(); ++i)
-        if (tree.nodes[i].expanded || wasOpen.contains(itemPath(items_[i])))
-            items_[i]->setExpanded(true);
     shown_ = tree.nodes;
+    const qsizetype count = shown_.size();
+    items_.fill(nullptr, count);
+    childrenMade_.fill(false, count);
+    firstChild_.fill(-1, count);
+    nextSibling_.fill(-1, count);
+    // Children are linked in node order: walking backwards, each node goes in front.
+    QVector<int> roots;
+    for (qsizetype i = count - 1; i >= 0; --i) {
+        const int parent = shown_[i].parent;
+        if (parent >= 0 && parent < i) {
+            nextSibling_[i] = firstChild_[parent];
+            firstChild_[parent] = static_cast<int>(i);
+        } else {
+            roots.prepend(static_cast<int>(i));
+        }
+    }
+    for (const int root : std::as_const(roots))
+        makeItem(root, nullptr);
+    for (const int root : std::as_const(roots)) {
+        if (opensOnMaking(root))
+            items_[root]->setExpanded(true);
+    }
 }
 
-QTreeWidgetItem* PlaceTreeView::itemOfNode(int index) const
+QTreeWidgetItem* PlaceTreeView::makeItem(int node, QTreeWidgetItem* parentItem)
 {
-    return index >= 0 && index < items_.size() ? items_[index] : nullptr;
+    auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
+    const PlaceNode& shown = shown_[node];
+    item->setText(0, shown.text);
+    item->setData(0, kNodeRole, node);
+    if (shown.image >= PlanetImage && shown.image <= OccupantImage)
+        item->setIcon(0, icons_[shown.image - PlanetImage]);
+    if (firstChild_[node] >= 0)
+        item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    items_[node] = item;
+    return item;
+}
+
+bool PlaceTreeView::opensOnMaking(int node) const
+{
+    return shown_[node].expanded || wasOpen_.contains(itemPath(items_[node]));
+}
+
+void PlaceTreeView::makeChildren(int node)
+{
+    if (childrenMade_[node])
+        return;
+    childrenMade_[node] = true;
+    QTreeWidgetItem* parentItem = items_[node];
+    QVector<int> opened;
+    for (int child = firstChild_[node]; child >= 0; child = nextSibling_[child]) {
+        makeItem(child, parentItem);
+        if (opensOnMaking(child))
+            opened.append(child);
+    }
+    for (const int child : std::as_const(opened)) {
+        makeChildren(child);
+        items_[child]->setExpanded(true);
+    }
+}
+
+QTreeWidgetItem* PlaceTreeView::itemOfNode(int index)
+{
+    if (index < 0 || index >= items_.size())
+        return nullptr;
+    if (!items_[index]) {
+        const int parent = shown_[index].parent;
+        if (itemOfNode(parent))
+            makeChildren(parent);
+    }
+    return items_[index];
 }
 
 int PlaceTreeView::nodeOfItem(const QTreeWidgetItem* item)

@@ -5,6 +5,7 @@
 #include "document/folder_description.h"
 #include "document/scenario_writer.h"
 #include "document/text_primitives.h"
+#include "editing/save_text_checks.h"
 #include "file_list.h"
 #include "folder_list.h"
 #include "scenario_tree_bounds.h"
@@ -134,6 +135,8 @@ void SaveAs::save(MessageButtons overwriteQuestion)
                          MessageIcon::Exclamation});
         return;
     }
+    if (!checkTextBeforeSaving(ws_.doc, dialogs_))
+        return;
     const QFileInfo existing(resolvePath(folder + name));
     if (existing.isFile() && existing.fileName().compare(name, Qt::CaseInsensitive) == 0) {
         const bool overwrite = dialogs_.confirm({QStringLiteral("This file already exists."),

@@ -1,9 +1,12 @@
 #include "ship_tab.h"
 
 #include "derived_orbit_panel.h"
+#include "editing/orbit_placement.h"
 #include "field_hints.h"
 #include "form_controls.h"
+#include "orbit_from_elements_window.h"
 #include "place_tree_view.h"
+#include "editing/pending_edits.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -155,6 +158,7 @@ ShipTab::Level ShipTab::level(const QString& name, int minimum, int maximum, con
     connect(level.slider, &QSlider::valueChanged, this, [this, which](int position) {
         shipSliderChanged(ws_, which, position);
         showLevels();
+        showPending();
     });
     return level;
 }
@@ -193,7 +197,7 @@ QWidget* ShipTab::buildEngineFrame()
 
 QWidget* ShipTab::buildActionFrame()
 {
-    auto* validate =
+    auto* validate = validate_ =
         commandButton(QStringLiteral("Command4"), QStringLiteral("Ship parameter validation"),
                       QStringLiteral("Validates all ship parameters. If the values are not validated, they "
                                      "are not memorized and lost and the former values taken into account "
@@ -260,6 +264,19 @@ QGroupBox* ShipTab::buildDockedFrame()
     form->addRow(QStringLiteral("Planet"), dockedPlanet_);
     form->addRow(QStringLiteral("Station"), dockedStation_);
     form->addRow(QStringLiteral("Dock port"), dockedPort_);
+    auto* nextToStation = commandButton(
+        QStringLiteral("OrbitNextToStation"), QStringLiteral("Orbiting next to the station"),
+        QStringLiteral(
+            "Puts the ship in orbit 100 m behind its station at the start date; press validation to "
+            "store it"));
+    connect(nextToStation, &QPushButton::clicked, this, [this] {
+        const Placement placed = orbitBesideDockStation(ws_);
+        if (!placed.state)
+            dialogs_.inform({QStringLiteral("Orbiting next to the station"), placed.refusal,
+                             MessageButtons::Ok, MessageIcon::Exclamation});
+        refresh();
+    });
+    form->addRow(QString(), nextToStation);
 
     docked_ = frame(QStringLiteral("Docked"), QStringLiteral("Docked ship parameters"));
     auto* row = new QHBoxLayout(docked_);
@@ -319,6 +336,16 @@ QGroupBox* ShipTab::buildOrbitingFrame()
     angularRow->addWidget(new QLabel(QStringLiteral("Angular velocity (°/s)")));
     angularRow->addWidget(formBox(QStringLiteral("ShipOrbitingAngularVelocity"), &ShipForm::angularVelocity));
     angularRow->addStretch(1);
+    auto* fromElements =
+        commandButton(QStringLiteral("OrbitFromElements"), QStringLiteral("Orbit from elements…"),
+                      QStringLiteral("Sets the position and velocity from an orbit's elements, "
+                                     "altitudes or a station's track"));
+    connect(fromElements, &QPushButton::clicked, this, [this] {
+        auto* window = new OrbitFromElementsWindow(ws_, this);
+        connect(window, &OrbitFromElementsWindow::stateFilled, this, &ShipTab::refresh);
+        window->show();
+    });
+    angularRow->addWidget(fromElements);
 
     orbitPanel_ = new DerivedOrbitPanel(QStringLiteral("Ship"), Qt::Horizontal);
 
@@ -337,10 +364,15 @@ void ShipTab::connectControls()
         connect(box, &QLineEdit::textEdited, this, [this, field = field](const QString& text) {
             ws_.shipForm.*field = text;
             showOrbitAndHints();
+            showPending();
         });
     }
-    connect(shipName_, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { ws_.shipForm.name = text; });
+    // Only typing renames: picking an entry of the list shows that ship instead.
+    connect(shipName_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        ws_.shipForm.name = text;
+        showOrbitAndHints();
+        showPending();
+    });
     connect(shipName_, &QComboBox::activated, this, &ShipTab::shipActivated);
     connect(spacecraft_, &QComboBox::currentIndexChanged, this,
             [this](int index) { ws_.shipForm.spacecraftIndex = index; });
@@ -387,17 +419,44 @@ void ShipTab::refresh()
     landingTree_->setPlaceTree(ws_.landingTree);
     dockedTree_->setPlaceTree(ws_.dockTree);
     showOrbitAndHints();
+    showPending();
+}
+
+void ShipTab::showPending()
+{
+    const bool pending = shipFormPending(ws_);
+    if (pending == shownPending_)
+        return;
+    shownPending_ = pending;
+    showValidationPending(validate_, pending);
+    emit pendingChanged(pending);
+}
+
+bool ShipTab::settlePending()
+{
+    if (!shipFormPending(ws_))
+        return true;
+    const bool goOn = settlePendingEdits(
+        dialogs_, pendingShipQuestion(ws_),
+        [this] {
+            validateClicked();
+            return !shipFormPending(ws_);
+        },
+        [this] { discardShipForm(ws_); });
+    refresh();
+    return goOn;
 }
 
 void ShipTab::showOrbitAndHints()
 {
-    orbitPanel_->showOrbit(shipFormOrbit(ws_.shipForm, ws_.folders.CfgDir));
+    orbitPanel_->showOrbit(shipFormOrbitWithElements(ws_.shipForm, ws_.folders.CfgDir));
     // The checks read the body file here too; a file that cannot be read is told once, by
     // validation, not at every key stroke.
     ScanLog unrecorded;
     const auto failures = shipFieldFailures(ws_.shipForm, ws_.folders.CfgDir, unrecorded);
     for (const auto& [box, field] : boxes_)
-        showFieldHint(box, fieldHint(failures, field));
+        showTextHint(box, fieldHint(failures, field));
+    showTextHint(shipName_->lineEdit(), fieldHint(failures, &ShipForm::name));
 }
 
 void ShipTab::showLevels()
@@ -418,6 +477,9 @@ void ShipTab::showLevels()
 
 void ShipTab::shipActivated(int index)
 {
+    // Validating first may rebuild the list: the chosen ship is found again by its place.
+    if (index != ws_.doc.shipIndex && !settlePending())
+        return;
     selectShip(ws_, index);
     refresh();
 }
@@ -433,10 +495,13 @@ void ShipTab::statusClicked(ShipStatusOption option)
 
 void ShipTab::validateClicked()
 {
+    const QString name = ws_.shipForm.name;
     const bool stored = validateShip(ws_, dialogs_);
     refresh();
-    if (stored)
+    if (stored) {
         emit shipsChanged();
+        emit shipValidated(name);
+    }
 }
 
 void ShipTab::addClicked()
@@ -450,6 +515,8 @@ void ShipTab::deleteClicked()
 {
     const QStringList names = ws_.doc.shipNames;
     const QString focus = ws_.doc.shipFocus;
+    if (!dialogs_.confirm(kDeleteShipQuestion))
+        return;
     deleteShip(ws_, dialogs_);
     refresh();
     if (ws_.doc.shipNames != names || ws_.doc.shipFocus != focus)

@@ -12,6 +12,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QSlider;
 
@@ -26,10 +27,17 @@ public:
 
     // Shows the workspace: the ship list, the form, the class and planet lists, both trees.
     void refresh();
+    // Before the shown ship is left: pending edits validated or discarded as the user answers.
+    // Whether to go on (false on Cancel, or when validation refused the form).
+    bool settlePending();
 
 signals:
     // A ship was validated, added or deleted: the focus ship and its candidates may have changed.
     void shipsChanged();
+    // The form holds edits that are not validated (or no longer does).
+    void pendingChanged(bool pending);
+    // A ship was stored by validation.
+    void shipValidated(const QString& name);
 
 private:
     struct Level
@@ -55,6 +63,8 @@ private:
     void showLevels();
     // The derived orbit and the field hints of the form as it stands.
     void showOrbitAndHints();
+    // The validation button stands out while the form holds pending edits.
+    void showPending();
 
     void shipActivated(int index);
     void statusClicked(ShipStatusOption option);
@@ -68,6 +78,8 @@ private:
     UserDialogs& dialogs_;
 
     QComboBox* shipName_ = nullptr;
+    QPushButton* validate_ = nullptr;
+    bool shownPending_ = false;
     QLabel* shipIndex_ = nullptr;
     QLabel* shipClass_ = nullptr;
     QComboBox* spacecraft_ = nullptr;

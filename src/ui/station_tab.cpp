@@ -1,7 +1,9 @@
 #include "station_tab.h"
 
 #include "derived_orbit_panel.h"
+#include "editing/form_elements.h"
 #include "editing/station_editing.h"
+#include "editing/pending_edits.h"
 #include "field_hints.h"
 #include "form_controls.h"
 
@@ -194,9 +196,11 @@ QWidget* StationTab::buildRightColumn()
         QStringLiteral("Select the option either to enter a customised spinning frequency, or to "
                        "use the spinning frequency of the station class value"));
     auto* frequency = frame(QStringLiteral("Frame6"), QStringLiteral("Rotation frequency (Hz)"));
-    auto* frequencyRow = new QHBoxLayout(frequency);
-    frequencyRow->addWidget(rotationFrequency_, 1);
-    frequencyRow->addWidget(check1_);
+    // The box above its check box: side by side, the column left the box too narrow for the
+    // "Class value" it shows while the class frequency is used.
+    auto* frequencyColumn = new QVBoxLayout(frequency);
+    frequencyColumn->addWidget(rotationFrequency_);
+    frequencyColumn->addWidget(check1_);
 
     auto* angles = frame(QStringLiteral("Frame7"), QStringLiteral("Station frame rotation angles"));
     auto* angleForm = new QFormLayout(angles);
@@ -210,7 +214,7 @@ QWidget* StationTab::buildRightColumn()
                       formBox(QStringLiteral("StationZAngle"), &StationForm::angleZ,
                               QStringLiteral("Station frame rotation angle around Z axis")));
 
-    auto* validate =
+    auto* validate = validate_ =
         commandButton(QStringLiteral("Command1"), QStringLiteral("Station parameter validation"),
                       QStringLiteral("Validates all station parameters. If the values are not validated, "
                                      "they are not memorized and lost and the former values taken into "
@@ -247,19 +251,28 @@ void StationTab::connectControls()
         connect(box, &QLineEdit::textEdited, this, [this, field = field](const QString& text) {
             ws_.stationForm.*field = text;
             showOrbitAndHints();
+            showPending();
         });
     }
-    connect(stationName_, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { ws_.stationForm.name = text; });
+    // Only typing renames: picking an entry of the list shows that station instead.
+    connect(stationName_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        ws_.stationForm.name = text;
+        showOrbitAndHints();
+        showPending();
+    });
     connect(stationName_, &QComboBox::activated, this, &StationTab::stationActivated);
     connect(stationRef_, &QComboBox::currentIndexChanged, this,
             [this](int index) { ws_.stationForm.stationRefIndex = index; });
     connect(stationClass_, &QComboBox::currentIndexChanged, this,
             [this](int index) { ws_.stationForm.stationClassIndex = index; });
-    connect(epochHour_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { ws_.stationForm.epochHour = index; });
-    connect(epochMinute_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { ws_.stationForm.epochMinute = index; });
+    connect(epochHour_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        ws_.stationForm.epochHour = index;
+        showPending();
+    });
+    connect(epochMinute_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        ws_.stationForm.epochMinute = index;
+        showPending();
+    });
     connect(epochDate_, &QDateEdit::dateChanged, this, &StationTab::epochDateChanged);
     connect(check1_, &QCheckBox::clicked, this, &StationTab::classRotationClicked);
 }
@@ -295,11 +308,37 @@ void StationTab::refresh()
     epochMinute_->setCurrentIndex(
         form.epochMinute >= 0 && form.epochMinute < epochMinute_->count() ? form.epochMinute : -1);
     showOrbitAndHints();
+    showPending();
+}
+
+void StationTab::showPending()
+{
+    const bool pending = stationFormPending(ws_);
+    if (pending == shownPending_)
+        return;
+    shownPending_ = pending;
+    showValidationPending(validate_, pending);
+    emit pendingChanged(pending);
+}
+
+bool StationTab::settlePending()
+{
+    if (!stationFormPending(ws_))
+        return true;
+    const bool goOn = settlePendingEdits(
+        dialogs_, pendingStationQuestion(ws_),
+        [this] {
+            validateClicked();
+            return !stationFormPending(ws_);
+        },
+        [this] { discardStationForm(ws_); });
+    refresh();
+    return goOn;
 }
 
 void StationTab::showOrbitAndHints()
 {
-    orbitPanel_->showOrbit(stationFormOrbit(ws_.stationForm, ws_.folders.CfgDir));
+    orbitPanel_->showOrbit(stationFormOrbitAtStart(ws_.stationForm, ws_.folders.CfgDir, startMjd(ws_.doc)));
     // A page that shows no station has nothing to hint at. The checks read the body file here
     // too; a file that cannot be read is told once, by validation, not at every key stroke.
     ScanLog unrecorded;
@@ -307,7 +346,8 @@ void StationTab::showOrbitAndHints()
                               ? QVector<FieldFailure<StationForm>>()
                               : stationFieldFailures(ws_.stationForm, ws_.folders.CfgDir, unrecorded);
     for (const auto& [box, field] : boxes_)
-        showFieldHint(box, fieldHint(failures, field));
+        showTextHint(box, fieldHint(failures, field));
+    showTextHint(stationName_->lineEdit(), fieldHint(failures, &StationForm::name));
 }
 
 bool StationTab::eventFilter(QObject* watched, QEvent* event)
@@ -324,22 +364,29 @@ bool StationTab::eventFilter(QObject* watched, QEvent* event)
 
 void StationTab::stationActivated(int index)
 {
+    if (index != ws_.doc.stationIndex && !settlePending())
+        return;
     selectStation(ws_, index);
     refresh();
 }
 
 void StationTab::validateClicked()
 {
+    const QString name = ws_.stationForm.name;
     const bool stored = validateStation(ws_, dialogs_);
     refresh();
-    if (stored)
+    if (stored) {
         emit stationsChanged();
+        emit stationValidated(name);
+    }
 }
 
 void StationTab::deleteClicked()
 {
     const QStringList before = ws_.doc.stationNames;
-    deleteStation(ws_, dialogs_);
+    if (!canDeleteStation(ws_, dialogs_) || !dialogs_.confirm(kDeleteStationQuestion))
+        return;
+    deleteStation(ws_);
     refresh();
     if (ws_.doc.stationNames != before)
         emit stationsChanged();
@@ -361,4 +408,5 @@ void StationTab::classRotationClicked(bool ticked)
 void StationTab::epochDateChanged(const QDate& date)
 {
     ws_.stationForm.epochDate = date == epochDate_->minimumDate() ? QDate() : date;
+    showPending();
 }

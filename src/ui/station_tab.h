@@ -11,6 +11,7 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // The "Orbital station list" tab: every control of the station editor, bound to the station
 // form of the workspace. The tab shows the workspace (refresh) and hands every action to the
@@ -23,10 +24,17 @@ public:
 
     // Shows the workspace: the station list, the form, the planet and class lists.
     void refresh();
+    // Before the shown station is left: pending edits validated or discarded as the user answers.
+    // Whether to go on (false on Cancel, or when validation refused the form).
+    bool settlePending();
 
 signals:
     // A station was validated or deleted: the ship tab's trees and display may have changed.
     void stationsChanged();
+    // The form holds edits that are not validated (or no longer does).
+    void pendingChanged(bool pending);
+    // A station was stored by validation.
+    void stationValidated(const QString& name);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +47,8 @@ private:
     QLineEdit* formBox(const QString& name, QString StationForm::*field, const QString& toolTip);
     // The derived orbit and the field hints of the form as it stands.
     void showOrbitAndHints();
+    // The validation button stands out while the form holds pending edits.
+    void showPending();
 
     void stationActivated(int index);
     void validateClicked();
@@ -51,6 +61,8 @@ private:
     UserDialogs& dialogs_;
 
     QComboBox* stationName_ = nullptr;
+    QPushButton* validate_ = nullptr;
+    bool shownPending_ = false;
     QLabel* stationIndex_ = nullptr;
     QLabel* refPlanet_ = nullptr;
     QComboBox* stationRef_ = nullptr;

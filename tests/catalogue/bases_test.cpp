@@ -22,6 +22,10 @@ TEST(Bases, BaseTableHoldsDisplayNamePadsAndBody)
     const BaseEntry entry = splitBaseEntry(" Cape Canaveral: 12:Earth");
     EXPECT_EQ(entry.displayName + "|" + QString::number(entry.padCount) + "|" + entry.body,
               " Cape Canaveral|12|Earth");
+    // A display name holding ":" keeps it whole.
+    const BaseEntry port = splitBaseEntry(" Port: Alpha: 2:Earth");
+    EXPECT_EQ(port.displayName + "|" + QString::number(port.padCount) + "|" + port.body,
+              " Port: Alpha|2|Earth");
 }
 
 TEST(Bases, BrokenLineOrMissingFileSkipsTheRestOfThatBodyOnly)

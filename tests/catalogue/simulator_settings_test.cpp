@@ -112,3 +112,36 @@ TEST_F(StartUp, FailedRewriteIsReportedButDoesNotStopTheStart)
 }
 
 } // namespace
+
+// A simulator folder whose path holds characters outside Windows-1252 (a Cyrillic user name)
+// is kept in UTF-8 and found again at the next start; a path that fits stays Windows-1252, and
+// an older Windows-1252 file with high bytes is still read as such.
+TEST(SimulatorSettings, AnyPickedFolderIsKeptAndFoundAgain)
+{
+    ConfigFolder prog, home;
+    const QString cyrillic = QStringLiteral("Симулятор Ωmega");
+    home.write(cyrillic + "/corvane.cfg", {"ConfigDir = .\\Config\\", "ScenarioDir = .\\Scenarios\\"});
+    home.write(cyrillic + "/Config/Sol.cfg", {"Star1 = Sun"});
+    const QString simFolder = home.path() + cyrillic;
+    ASSERT_TRUE(isSimulatorFolder(simFolder));
+
+    ASSERT_TRUE(writeSettingsFile(prog.path(), simFolder).ok);
+    QFile written(prog.path() + "vex.cfg");
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), (simFolder + "\r\n").toUtf8());
+    EXPECT_EQ(readSettingsFile(prog.path()), simFolder);
+
+    FolderValues folders;
+    folders.ProgDir = folders.SettingsDir = prog.path();
+    int dialogRuns = 0;
+    const SimulatorLocation location = locateSimulator(folders, [&] { ++dialogRuns; });
+    EXPECT_TRUE(location.located);
+    EXPECT_EQ(dialogRuns, 0);
+    EXPECT_EQ(folders.VexDir, simFolder);
+
+    ASSERT_TRUE(writeSettingsFile(prog.path(), QStringLiteral("C:\\Café")).ok);
+    QFile latin(prog.path() + "vex.cfg");
+    ASSERT_TRUE(latin.open(QIODevice::ReadOnly));
+    EXPECT_EQ(latin.readAll(), QByteArray("C:\\Caf\xE9\r\n"));
+    EXPECT_EQ(readSettingsFile(prog.path()), QStringLiteral("C:\\Café"));
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -76,6 +78,37 @@ TEST(CatalogueCommand, UsageErrorsAndForeignFoldersExitWithTwoAndOneLine)
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     }
+}
+
+TEST(CatalogueCommand, ALargeSystemIsWrittenAsOneDocumentWouldBe)
+{
+    // More bodies than one piece of the written answer holds, none with a file of its own.
+    QTemporaryDir sim;
+    ASSERT_TRUE(QDir(sim.path()).mkpath("Config"));
+    QFile settings(sim.filePath("corvane.cfg"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("ConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\\r\n");
+    settings.close();
+    QByteArray system = "Name = Wide\r\nStar1 = Sun\r\n";
+    for (int b = 1; b <= 2500; ++b)
+        system += "Planet" + QByteArray::number(b) + " = World" + QByteArray::number(b) + "\r\n";
+    QFile systemFile(sim.filePath("Config/Wide.cfg"));
+    ASSERT_TRUE(systemFile.open(QIODevice::WriteOnly));
+    systemFile.write(system);
+    systemFile.close();
+
+    QProcess process;
+    process.start(QStringLiteral(CORVANE_SCN_BINARY), {"catalogue", "--sim", sim.path()});
+    process.waitForFinished(60000);
+    ASSERT_EQ(process.exitCode(), 0);
+    const QByteArray out = process.readAllStandardOutput();
+    const QJsonDocument document = QJsonDocument::fromJson(out);
+    EXPECT_EQ(document.toJson(QJsonDocument::Indented), out) << "the same text as one document gives";
+    const QJsonArray bodies = document["bodies"].toArray();
+    ASSERT_EQ(bodies.size(), 2500);
+    EXPECT_EQ(bodies[1000]["entry"].toString(), "World1001");
+    EXPECT_EQ(bodies[2499]["atmosphereLimit"].toString(), "0 m");
+    EXPECT_TRUE(document["scanLog"].toString().endsWith("were left out. "));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QProcess>
 
 namespace {
@@ -53,6 +55,28 @@ TEST(CheckCommand, ReportsNothingOnTheSample)
     const CheckRun run = runCheck(args);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out.toStdString(), "");
+}
+
+TEST(CheckCommand, AScenarioThatCouldNotBeReadFailsWithItsEntriesAsFindings)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary.append(static_cast<char>((i * 7919) % 256));
+    const QString harbour = kSim + "/Scenarios/Harbour.scn";
+    for (const auto& [name, bytes] : {std::pair{"empty.scn", QByteArray()}, std::pair{"binary.scn", binary}}) {
+        const QString file = dir.filePath(QString::fromLatin1(name));
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+        const CheckRun run = runCheck({"--sim", kSim, harbour, file});
+        EXPECT_EQ(run.exitCode, 1) << name;
+        EXPECT_TRUE(run.out.startsWith(file + ": The file ")) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains("has no readable Date statement")) << run.out.toStdString();
+        EXPECT_FALSE(run.out.contains(harbour)) << "the good file has no finding";
+    }
 }
 
 TEST(CheckCommand, UsageErrorsAndUnreadableFilesExitWithTwo)

@@ -68,6 +68,7 @@ TEST(OrbitsCommand, EverySampleOrbitAgreesWithTheFormulas)
     int stations = 0;
     int ships = 0;
     int escapes = 0;
+    int statesAtStart = 0;
     while (scenarios.hasNext()) {
         const QString file = scenarios.next();
         const QJsonObject dumped = json(corvaneScn({"dump", file}));
@@ -93,6 +94,17 @@ TEST(OrbitsCommand, EverySampleOrbitAgreesWithTheFormulas)
             EXPECT_EQ(orbit["crossesAtmosphere"].toBool(),
                       a * (1 - e) < radius + bodyValue(config, body, "AtmAltLimit"))
                 << what;
+            // At the start date the station is somewhere on that orbit, at the speed vis-viva gives.
+            if (orbit.contains("stateAtStart")) {
+                const QJsonObject state = orbit["stateAtStart"].toObject();
+                const QJsonArray p = state["position"].toArray(), v = state["velocity"].toArray();
+                const double r = std::hypot(p[0].toDouble(), p[1].toDouble(), p[2].toDouble());
+                const double speed = std::hypot(v[0].toDouble(), v[1].toDouble(), v[2].toDouble());
+                EXPECT_GE(r, a * (1 - e) * (1 - 1e-12)) << what;
+                EXPECT_LE(r, a * (1 + e) * (1 + 1e-12)) << what;
+                EXPECT_NEAR(speed * speed, mu * (2 / r - 1 / a), mu / a * 1e-9) << what;
+                ++statesAtStart;
+            }
             ++stations;
         }
 
@@ -127,12 +139,21 @@ TEST(OrbitsCommand, EverySampleOrbitAgreesWithTheFormulas)
                 expectRelative(orbit["periapsisAltitude"], h2 / (mu * (1 + ecc)) - radius, what);
                 EXPECT_TRUE(orbit["apoapsisAltitude"].isNull()) << what;
                 EXPECT_TRUE(orbit["period"].isNull()) << what;
+                EXPECT_FALSE(orbit.contains("elements")) << what;
                 ++escapes;
             } else {
                 const double a = -mu / (2 * energy);
                 expectRelative(orbit["periapsisAltitude"], a * (1 - ecc) - radius, what);
                 expectRelative(orbit["apoapsisAltitude"], a * (1 + ecc) - radius, what);
                 expectRelative(orbit["period"], 2 * std::numbers::pi * std::sqrt(a * a * a / mu), what);
+                const QJsonObject elements = orbit["elements"].toObject();
+                expectRelative(elements["semiMajorAxis"], a, what);
+                EXPECT_NEAR(elements["eccentricity"].toDouble(), ecc, 1e-9) << what;
+                // The file's y is north: cos i is the right-handed Z of the angular momentum,
+                // whose file components swap y and z and so change its sign.
+                EXPECT_NEAR(std::cos(elements["inclination"].toDouble() * std::numbers::pi / 180),
+                            -hy / std::sqrt(h2), 1e-9)
+                    << what;
             }
             ++ships;
         }
@@ -140,6 +161,7 @@ TEST(OrbitsCommand, EverySampleOrbitAgreesWithTheFormulas)
     EXPECT_GE(stations, 2);
     EXPECT_GE(ships, 2);
     EXPECT_GE(escapes, 1);
+    EXPECT_GE(statesAtStart, 2);
 }
 
 TEST(OrbitsCommand, RowsWithoutAnOrbitGetNullsAndTheirProblem)
@@ -160,6 +182,9 @@ TEST(OrbitsCommand, RowsWithoutAnOrbitGetNullsAndTheirProblem)
     }
     EXPECT_EQ(stations[2]["problem"].toString(), "The semi-major axis or the eccentricity is not a number.");
     EXPECT_TRUE(stations[3]["problem"].toString().startsWith("No data: the body file "));
+    // Without EL_MJD a station has no epoch to carry its elements from.
+    for (const QJsonValue& station : stations)
+        EXPECT_FALSE(station.toObject().contains("stateAtStart"));
 
     // The landed ship is not listed.
     const QJsonArray ships = orbits["ships"].toArray();
@@ -169,6 +194,10 @@ TEST(OrbitsCommand, RowsWithoutAnOrbitGetNullsAndTheirProblem)
     EXPECT_EQ(ships[1]["name"].toString(), "Away");
     EXPECT_TRUE(ships[1]["escapes"].toBool());
     EXPECT_TRUE(ships[1]["apoapsisAltitude"].isNull() && ships[1]["period"].isNull());
+    EXPECT_FALSE(ships[1].toObject().contains("elements"));
+    // Sunk: 5 000 km out at 7 000 m/s towards the file's north, a polar orbit, apoapsis here.
+    EXPECT_NEAR(ships[0]["elements"]["inclination"].toDouble(), 90.0, 1e-12);
+    EXPECT_NEAR(ships[0]["elements"]["periapsisLongitude"].toDouble(), 180.0, 1e-9);
     EXPECT_NEAR(ships[1]["periapsisAltitude"].toDouble(), 1e6, 1e-3);
     EXPECT_TRUE(ships[2]["insideBody"].toBool());
     EXPECT_EQ(ships[2]["problem"].toString(), "No orbit: the ship is at the body's centre.");

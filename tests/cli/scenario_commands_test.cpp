@@ -53,6 +53,32 @@ QJsonObject dump(const QString& path)
     return QJsonDocument::fromJson(run.out).object();
 }
 
+// The dump shows what a save keeps besides the cells: comments, sections and the date as read.
+TEST(DumpCommand, ShowsCommentsSectionsAndTheDateText)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"kept.scn"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN_DESC\r\nEND_DESC\r\nBEGIN_ENVIRONMENT\r\n  System Sol ; home\r\n  Date MJD 51544.51\r\n"
+               "END_ENVIRONMENT\r\nBEGIN_HUD\r\n  Type Orbit\r\nEND_HUD\r\nBEGIN_SHIPS\r\n; first\r\n"
+               "Tern:Skipper ; small\r\n  FUEL 0.123 ; full\r\nEND\r\nEND_SHIPS\r\n");
+    file.close();
+    const QJsonObject doc = dump(path);
+    EXPECT_EQ(doc[u"startDateText"].toString(), u"MJD 51544.51"_s);
+    const QJsonObject system = doc[u"comments"].toArray()[0].toObject();
+    EXPECT_EQ(system[u"anchor"].toString(), u"System"_s);
+    EXPECT_EQ(system[u"trailing"].toString(), u" ; home"_s);
+    const QJsonObject hud = doc[u"sections"].toArray()[0].toObject();
+    EXPECT_EQ(hud[u"opening"].toString(), u"BEGIN_HUD"_s);
+    EXPECT_EQ(hud[u"after"].toString(), u"BEGIN_ENVIRONMENT"_s);
+    EXPECT_EQ(hud[u"lines"].toArray(), (QJsonArray{u"BEGIN_HUD"_s, u"  Type Orbit"_s, u"END_HUD"_s}));
+    const QJsonArray ship = doc[u"ships"].toArray()[0].toObject()[u"Comments"].toArray();
+    ASSERT_EQ(ship.size(), 2);
+    EXPECT_EQ(ship[0].toObject()[u"before"].toArray(), QJsonArray{u"; first"_s});
+    EXPECT_EQ(ship[1].toObject()[u"anchor"].toString(), u"FUEL"_s);
+}
+
 TEST(DumpCommand, ShowsEveryCellAsTheEditorStoresIt)
 {
     const QJsonObject doc = dump(cliFixture("cells.scn"));
@@ -69,7 +95,7 @@ TEST(DumpCommand, ShowsEveryCellAsTheEditorStoresIt)
     const QJsonArray stations = doc[u"stations"].toArray();
     ASSERT_EQ(stations.size(), 2) << "only the rows in use, not the spare row";
     const QJsonObject gateway = stations[0].toObject();
-    EXPECT_EQ(gateway.size(), 18) << "one key per column, extra lines included";
+    EXPECT_EQ(gateway.size(), 21) << "one key per column, extra lines, epoch text, keyword and comments included";
     EXPECT_EQ(gateway[u"SemiMajorAxis"].toString(), u"6.7E6 "_s);
     EXPECT_EQ(gateway[u"PeriapsisLongitude"].toString(), u"20 "_s);
     EXPECT_EQ(gateway[u"MeanLongitude"].toString(), u"30"_s);
@@ -86,14 +112,18 @@ TEST(DumpCommand, ShowsEveryCellAsTheEditorStoresIt)
     const QJsonArray ships = doc[u"ships"].toArray();
     ASSERT_EQ(ships.size(), 1);
     const QJsonObject shuttle = ships[0].toObject();
-    EXPECT_EQ(shuttle.size(), 23);
+    EXPECT_EQ(shuttle.size(), 24);
+    EXPECT_TRUE(shuttle[u"Comments"].isArray());
     EXPECT_EQ(shuttle[u"RposX"].toString(), u"1"_s);
     EXPECT_EQ(shuttle[u"RposY"].toString(u"none"_s), QString());
     EXPECT_EQ(shuttle[u"RposZ"].toString(), u"2 3"_s);
     EXPECT_EQ(shuttle[u"Heading"].toString(), u"Toto"_s);
     EXPECT_EQ(shuttle[u"Fuel"].toString(), u"0.5"_s);
-    for (const QString& key : shuttle.keys())
-        EXPECT_TRUE(shuttle[key].isString()) << key.toStdString();
+    for (const QString& key : shuttle.keys()) {
+        if (key != u"Comments") {
+            EXPECT_TRUE(shuttle[key].isString()) << key.toStdString();
+        }
+    }
 }
 
 TEST(DumpCommand, ReportsTheScanLog)

@@ -421,6 +421,36 @@ END)"_s)));
     EXPECT_EQ(doc.possibleShipFocus, QStringList{u"Courier:Hauler"_s});
 }
 
+TEST(ReaderBlocks, ManyEndLinesCostNoRowsAndNamesStayAligned)
+{
+    // Rows are made for named blocks only: a hundred thousand END lines around two names make
+    // three rows (the last for the row a closing END blanks), not a row per END.
+    QStringList blocks;
+    for (int i = 0; i < 50000; ++i)
+        blocks.append(u"END"_s);
+    blocks << u"Alpha:Hauler"_s << u"  FUEL 0.25"_s << u"END"_s;
+    for (int i = 0; i < 50000; ++i)
+        blocks.append(u"END"_s);
+    blocks << u"Beta:Hauler"_s << u"  FUEL 0.75"_s << u"END"_s << u"END"_s;
+    ScenarioFiles files;
+    const Scenario doc = readScenario(files.write(u"ends.scn"_s, scenarioLines(blocks, blocks)));
+    EXPECT_FALSE(doc.scanLog.LogError) << doc.scanLog.text().toStdString();
+    ASSERT_EQ(doc.stationNames, (QStringList{u"Alpha"_s, u"Beta"_s}));
+    ASSERT_EQ(doc.shipNames, (QStringList{u"Alpha"_s, u"Beta"_s}));
+    EXPECT_EQ(doc.stations.rowCount(), 3);
+    EXPECT_EQ(doc.ships.rowCount(), 3);
+    EXPECT_EQ(doc.stations[1].Name, u"Beta"_s);
+    EXPECT_EQ(doc.ships[0].Fuel, u"0.25"_s);
+    EXPECT_EQ(doc.ships[1].Name, u"Beta"_s);
+    EXPECT_EQ(doc.ships[1].Fuel, u"0.75"_s);
+    EXPECT_TRUE(doc.ships[2].Name.isEmpty());
+
+    QStringList nameless(200000, u"END"_s);
+    const Scenario empty = readScenario(files.write(u"nameless.scn"_s, scenarioLines({}, nameless)));
+    EXPECT_TRUE(empty.shipNames.isEmpty());
+    EXPECT_EQ(empty.ships.rowCount(), 1);
+}
+
 TEST(ReaderFailures, AnUnreadableFileLeavesADefinedEmptyScenario)
 {
     ScenarioFiles files;

@@ -226,7 +226,7 @@ TEST(Writer, ConvertsLevelsAndAngularVelocity)
         const char* line;
     };
     const Case fuels[] = {
-        {"1", "  FUEL  1"}, {"abc", "  FUEL  0"}, {" .5 ", "  FUEL  0.5"}, {"0.650", "  FUEL  0.65"}};
+        {"1", "  FUEL  1"}, {"abc", "  FUEL  0"}, {" .5 ", "  FUEL  .5"}, {"0.650", "  FUEL  0.650"}, {"-0", "  FUEL -0"}};
     const Case vrots[] = {{"abc", "  VROT  0"}, {"-2", "  VROT -2"}, {" 1e-5", "  VROT  1E-05"}};
     Scenario doc = validatedScenario();
     for (const auto& c : fuels) {

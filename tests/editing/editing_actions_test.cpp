@@ -44,7 +44,7 @@ TEST(StationEditing, StoringCarriesPlanetAndNewNameToTheShipsAtTheStation)
     EXPECT_EQ(ws.shipForm.dockedStation, "Gateway"); // the ship page shows it again
 
     // Renamed, the station is still the one its ships name: it cannot be deleted.
-    deleteStation(ws, dialogs);
+    EXPECT_FALSE(canDeleteStation(ws, dialogs));
     EXPECT_EQ(dialogs.said(0),
               message("Forbidden action", "You may not withdraw a station with a docked ship !",
                       MessageButtons::Ok, MessageIcon::Exclamation));
@@ -69,10 +69,9 @@ TEST(StationEditing, DisplayDeletionAndAdditionKeepRowsAndFormInStep)
     EXPECT_FALSE(ws.stationForm.rotationFrequencyEnabled);
 
     ScriptedDialogs dialogs;
-    deleteStation(ws, dialogs);
-    EXPECT_EQ(dialogs.said(0),
-              message("Deleting confirmation", "Are you sure you want to delete the station ?",
-                      MessageButtons::YesNo, MessageIcon::Question));
+    ASSERT_TRUE(canDeleteStation(ws, dialogs));
+    deleteStation(ws);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(ws.doc.stationNames, (QStringList{"First", "Last"}));
     EXPECT_EQ(ws.doc.stations[1].EpochHour, "7");
     EXPECT_EQ(ws.stationForm.name, "First");
@@ -99,7 +98,7 @@ TEST(StationEditing, DeletionIsRefusedForTheStoredNameOfAStationInUse)
     selectStation(ws, 0);
     ws.stationForm.name = "Renamed but not validated";
     ScriptedDialogs dialogs;
-    deleteStation(ws, dialogs);
+    EXPECT_FALSE(canDeleteStation(ws, dialogs));
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.said(0), message("Forbidden action", "You may not withdraw a station with a docked ship !",
                                        MessageButtons::Ok, MessageIcon::Exclamation));
@@ -183,8 +182,30 @@ TEST(ShipEditing, StoringTakesEveryFrameAndTheLevelsFromTheLabels)
     for (const auto& [label, stored] : {Level{"-35 %", "-0.35"}, Level{"0", "0"}, Level{"", "0"}}) {
         ws.shipForm.hoverLabel = label;
         ASSERT_TRUE(validateShip(ws, dialogs));
-        EXPECT_EQ(row.HoverEngine, stored);
+        // Each validation is recorded for undo, so the row is looked up again, not kept.
+        EXPECT_EQ(ws.doc.ships[0].HoverEngine, stored);
     }
+}
+
+// Validating a ship whose sliders were not moved keeps the levels as read: 0.123 shows as 12 %
+// and would otherwise be stored as 0.12. A moved slider stores its own level.
+TEST(ShipEditing, UnmovedSlidersKeepTheLevelsAsRead)
+{
+    Workspace ws = testWorkspace();
+    ShipRow drifting = orbiting("Drifter");
+    drifting.Fuel = "0.123";
+    drifting.MainEngine = "-0.351";
+    drifting.HoverEngine = "0.1250";
+    appendShip(ws, drifting);
+    selectShip(ws, 0);
+    ScriptedDialogs dialogs;
+    ASSERT_TRUE(validateShip(ws, dialogs));
+    const ShipRow& row = ws.doc.ships[0];
+    EXPECT_EQ((QStringList{row.Fuel, row.MainEngine, row.HoverEngine}), (QStringList{"0.123", "-0.351", "0.1250"}));
+
+    shipSliderChanged(ws, ShipSlider::Fuel, 13);
+    ASSERT_TRUE(validateShip(ws, dialogs));
+    EXPECT_EQ(ws.doc.ships[0].Fuel, "0.13"); // looked up again: validation is recorded for undo
 }
 
 TEST(ShipEditing, ValidatingIntoAnEmptyListUsesRowZeroAndSetsTheFocus)
@@ -222,9 +243,7 @@ TEST_F(ThreeShips, DeletingTheFirstShowsTheFormerSecondAndAddingGivesAFreshShip)
 {
     selectShip(ws, 0);
     deleteShip(ws, dialogs);
-    EXPECT_EQ(dialogs.said(0), message("Deleting confirmation", "Are you sure you want to delete the ship ?",
-                                       MessageButtons::YesNo, MessageIcon::Question));
-    EXPECT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(ws.doc.shipIndex, 0);
     EXPECT_EQ(ws.shipForm.name, "Second");
     EXPECT_EQ(ws.doc.ships[0].ExtraLines, "  BEACON 7\r\n; a remark");
@@ -242,7 +261,7 @@ TEST_F(ThreeShips, DeletingTheFocusShipMovesTheFocusWithTheWarning)
     deleteShip(ws, dialogs);
     EXPECT_EQ(ws.shipForm.name, "Second");
     EXPECT_EQ(ws.doc.shipFocus, "First");
-    EXPECT_EQ(dialogs.said(1), kFocusMoved);
+    EXPECT_EQ(dialogs.said(0), kFocusMoved);
 }
 
 TEST(ShipEditing, TheOnlyShipCannotBeDeleted)
@@ -251,7 +270,7 @@ TEST(ShipEditing, TheOnlyShipCannotBeDeleted)
     appendShip(ws, orbiting("Alone"));
     ScriptedDialogs dialogs;
     deleteShip(ws, dialogs);
-    EXPECT_EQ(dialogs.said(1),
+    EXPECT_EQ(dialogs.said(0),
               message("Warning", "You may not delete this ship : the scenario must keep at least one ship !",
                       MessageButtons::Ok, MessageIcon::Information));
     EXPECT_EQ(ws.doc.shipNames, QStringList{"Alone"});

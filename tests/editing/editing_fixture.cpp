@@ -8,6 +8,8 @@ MessageAnswer ScriptedDialogs::ask(const UserMessage& message)
     shown.append(message);
     if (!answers.isEmpty())
         return answers.takeFirst();
+    if (message.buttons == MessageButtons::ValidateDiscardCancel)
+        return MessageAnswer::Discard;
     return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
@@ -61,23 +63,23 @@ void appendShip(Workspace& ws, const ShipRow& row)
 StationRow station(const QString& name)
 {
     return {name, "Ring", "Terra",           "0.01", "0", "10", "20", false, "7000000", "0.01", "5", "10",
-            "20", "30",   QDate(2000, 1, 1), "12",   "30", QString()};
+            "20", "30",   QDate(2000, 1, 1), "12",   "30", QString(), QString(), QString(), {}};
 }
 
 ShipRow orbiting(const QString& name)
 {
     return {name, "Falcon", "Orbiting", "Terra", "",  "",  "",  "", "",  "7000000", "0", "0",
-            "0",  "7500",   "0",        "0",     "0", "0", "0", "", "1", "0",       "0"};
+            "0",  "7500",   "0",        "0",     "0", "0", "0", "", "1", "0",       "0", {}};
 }
 
 ShipRow landed(const QString& name)
 {
     return {name, "Falcon", "Landed", "Terra", "Port Alpha", "", "90", "", "2",   "", "", "",
-            "",   "",       "",       "",      "",           "", "",   "", "0.5", "", ""};
+            "",   "",       "",       "",      "",           "", "",   "", "0.5", "", "", {}};
 }
 
 ShipRow docked(const QString& name, const QString& station)
 {
     return {name, "Hauler", "Docked", "Terra", "", station, "", "1", "",     "", "", "",
-            "",   "",       "",       "",      "", "",      "", "",  "0.25", "", ""};
+            "",   "",       "",       "",      "", "",      "", "",  "0.25", "", "", {}};
 }

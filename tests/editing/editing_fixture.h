@@ -14,7 +14,8 @@ inline void PrintTo(const QString& text, std::ostream* os)
     *os << '"' << text.toStdString() << '"';
 }
 
-// A user who answers the editor's message boxes from a script (Yes or OK once it runs out) and
+// A user who answers the editor's message boxes from a script (Yes, OK, or Discard for edits not
+// validated, once it runs out) and
 // remembers every message.
 struct ScriptedDialogs : UserDialogs
 {

@@ -38,6 +38,15 @@ TEST(ScenarioLint, ScanEntriesOfTheFileKeepTheirLineAndTheRestIsOneFinding)
     ASSERT_EQ(brokeOff.size(), 1);
     EXPECT_TRUE(brokeOff[0].message.contains("ends before its closing line"));
     EXPECT_TRUE(scanFindings({}, path, true).isEmpty());
+
+    // A date that is no number is a finding at its line.
+    const auto noNumber =
+        scanFindings("Line 9 of /s/A.scn: 'Date MJD sixty' holds no number; the start date is "
+                     "read as MJD 0, and Save writes the value back as it stands. ",
+                     path, true);
+    ASSERT_EQ(noNumber.size(), 1);
+    EXPECT_EQ(noNumber[0].line, 9);
+    EXPECT_TRUE(noNumber[0].message.startsWith("'Date MJD sixty' holds no number; the start date"));
 }
 
 TEST(ScenarioLint, OnlyLinesWithoutCounterpartAreDropped)

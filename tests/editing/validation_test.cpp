@@ -147,7 +147,15 @@ INSTANTIATE_TEST_SUITE_P(
                                docked("D", "Hub"),
                                {{&ShipForm::dockedStation, ""}, {C, ""}},
                                {"You must assign the ship to a station dock.", kClass}},
-                      ShipCase{"no_status_no_check", ShipRow(), {{RX, "x"}}, {}}),
+                      ShipCase{"no_status_no_check", ShipRow(), {{RX, "x"}}, {}},
+                      ShipCase{"name_with_colon",
+                               docked("D", "Hub"),
+                               {{&ShipForm::name, "Red:Star"}},
+                               {"The ship name must not hold a \":\", which separates the name from the class "
+                                "in the file."}},
+                      ShipCase{"name_with_colon_no_status", ShipRow(), {{&ShipForm::name, ":"}},
+                               {"The ship name must not hold a \":\", which separates the name from the class "
+                                "in the file."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StationValidation, RefusalListsEveryMessageAndStoresNothing)

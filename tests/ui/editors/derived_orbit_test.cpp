@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,6 +138,41 @@ TEST_F(DerivedOrbit, ShipValuesFollowTheTypedStateAndTheHintsNameTheFailedChecks
     QTest::mouseClick(control<QAbstractButton>(&tab, "Command4"), Qt::LeftButton);
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].title, "Ship parameter validation not accepted !");
+}
+
+void saveScreenshot(QWidget* widget, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("CORVANE_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    EXPECT_TRUE(widget->grab().save(folder + "/derived-orbit-" + name + ".png"));
+}
+
+// The Gateway's epoch is MJD 60311.5 and the scenario starts at 60311.7: 4.8 hours, about three
+// orbits and a tenth later, so the start mark is away from the epoch's dot.
+TEST_F(DerivedOrbit, StationPlaceAtTheStartDateAndShipElementsBesideTheirViews)
+{
+    StationTab stations(ws, dialogs);
+    stations.resize(1000, 700);
+    stations.show();
+    const FormOrbit& station = control<OrbitView>(&stations, "StationOrbitView")->orbit();
+    ASSERT_TRUE(station.startDirection && station.positionDirection);
+    EXPECT_GT(
+        std::abs(std::remainder(*station.startDirection - *station.positionDirection, 2 * std::numbers::pi)),
+        0.1);
+    saveScreenshot(control<QWidget>(&stations, "StationDerivedOrbit"), "station");
+
+    ShipTab ships(ws, dialogs);
+    ships.resize(1000, 700);
+    ships.show();
+    auto* elements = control<QLabel>(&ships, "ShipOrbitElements");
+    EXPECT_TRUE(elements->isVisible());
+    EXPECT_TRUE(elements->text().startsWith("a ")) << elements->text().toStdString();
+    saveScreenshot(control<QWidget>(&ships, "ShipDerivedOrbit"), "ship");
+    // An escaping ship has no elements to show.
+    type(&ships, "ShipOrbitingRvelX", "20000");
+    EXPECT_FALSE(elements->isVisible());
 }
 
 // The colours a picture holds: pixels near the warning red, bright pixels of the orbit line, and

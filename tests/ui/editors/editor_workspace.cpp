@@ -35,5 +35,8 @@ MessageAnswer ScriptedDialogs::ask(const UserMessage& message)
     shown.append(message);
     if (!answers.isEmpty())
         return answers.takeFirst();
+    // Leaving a form with edits not validated drops them, as leaving it did before it asked.
+    if (message.buttons == MessageButtons::ValidateDiscardCancel)
+        return MessageAnswer::Discard;
     return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }

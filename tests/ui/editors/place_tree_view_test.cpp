@@ -85,4 +85,37 @@ TEST(PlaceTreeView, BranchesTheUserOpenedStayOpenAcrossRefreshes)
     EXPECT_FALSE(view.itemOfNode(4)->isExpanded());
 }
 
+TEST(PlaceTreeView, MakesTheItemsOfABranchWhenItIsOpened)
+{
+    PlaceTree tree;
+    const int terra = tree.add(-1, QStringLiteral("Terra"), PlanetImage);
+    const int port = tree.add(terra, QStringLiteral("Port"), BaseImage);
+    for (int pad = 1; pad <= 10000; ++pad)
+        tree.add(port, QStringLiteral("Landing pad  %1").arg(pad), PadImage);
+    tree.nodes[terra].expanded = true;
+    PlaceTreeView view;
+    view.setPlaceTree(tree);
+    QTreeWidgetItem* base = view.itemOfNode(port);
+    ASSERT_NE(base, nullptr);
+    EXPECT_EQ(base->childCount(), 0) << "no pad item before the base is opened";
+    EXPECT_EQ(base->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    base->setExpanded(true);
+    ASSERT_EQ(base->childCount(), 10000);
+    EXPECT_EQ(base->child(9999)->text(0), "Landing pad  10000");
+    EXPECT_EQ(PlaceTreeView::nodeOfItem(base->child(0)), port + 1);
+
+    // A refresh keeps the base open; a pad asked for in a closed branch is made with its siblings.
+    tree.add(-1, QStringLiteral("Luna"), PlanetImage);
+    view.setPlaceTree(tree);
+    EXPECT_EQ(view.itemOfNode(port)->childCount(), 10000);
+    tree.nodes[terra].expanded = false;
+    PlaceTreeView closed;
+    closed.setPlaceTree(tree);
+    EXPECT_EQ(closed.itemOfNode(terra)->childCount(), 0);
+    QTreeWidgetItem* last = closed.itemOfNode(port + 10000);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->text(0), "Landing pad  10000");
+    EXPECT_EQ(closed.itemOfNode(static_cast<int>(tree.size())), nullptr);
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "control_texts.h"
 #include "editor_workspace.h"
+#include "ui/field_hints.h"
 #include "ui/place_icons.h"
 #include "ui/place_tree_view.h"
 #include "ui/ship_tab.h"
@@ -248,7 +249,9 @@ TEST_F(ShipTabTest, DoubleClickOnAFreeDockOrPadFillsTheLabels)
     doubleClick("ShipDockedTree", {"Earth", "Gateway", "Dock  2"});
     EXPECT_EQ(caption("ShipDockedStation"), "Selene");
 
+    dialogs.answers = {MessageAnswer::Discard}; // the dock chosen but not validated
     showShip(2);
+    EXPECT_EQ(dialogs.shown.last().buttons, MessageButtons::ValidateDiscardCancel);
     control<QTreeWidget>("ShipLandingTree")->expandAll();
     doubleClick("ShipLandingTree", {"Earth", "   Moon", "Tranquility", "Landing pad  3"});
     EXPECT_EQ(caption("ShipLandedPlanet"), "   Moon");
@@ -299,6 +302,27 @@ TEST_F(ShipTabTest, DeletingTheFocusShipShowsTheNextOneAndMovesTheFocus)
     EXPECT_EQ(shownFrames(), QStringList{"Docked"});
     EXPECT_EQ(ws.doc.shipFocus, QString::fromUtf8("Ærø Clipper"));
     EXPECT_EQ(changed.count(), 1);
+}
+
+// While a name is typed, its box tells what validation would refuse and which characters the
+// file cannot hold; both go once the name is fine again.
+TEST_F(ShipTabTest, TheNameBoxHintsAtARefusedNameAndAtCharactersTheFileCannotHold)
+{
+    QLineEdit* name = control<QComboBox>("ShipName")->lineEdit();
+    name->selectAll();
+    // Typed one key at a time as a keyboard would send them; keyClicks knows ASCII keys only.
+    for (const QChar c : QString::fromUtf8("Red:Жук"))
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    ASSERT_TRUE(showsFieldHint(name));
+    const QStringList hints = name->toolTip().split(u'\n');
+    ASSERT_EQ(hints.size(), 2) << name->toolTip().toStdString();
+    EXPECT_TRUE(hints[0].contains(u':'));
+    EXPECT_TRUE(hints[1].contains(QString::fromUtf8(": Ж у к."))) << hints[1].toStdString();
+
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("Red"));
+    EXPECT_FALSE(showsFieldHint(name));
+    EXPECT_EQ(name->toolTip(), "");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "ui/error_log.h"
 #include "ui/external_programs.h"
 #include "ui/folder_list.h"
+#include "ui/system_map_window.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -96,7 +97,7 @@ TEST_F(EditorTest, FolderSearchCommandRereadsTheSettingsButKeepsTheCatalogueFold
     EXPECT_EQ(vex->workspace().folders.ScnDir, before.ScnDir);
 }
 
-TEST_F(EditorTest, ExitAsksTwiceAndOnlyWhenAFileIsOpenForTheSecond)
+TEST_F(EditorTest, ExitAsksToLeaveThenToSaveOnlyAModifiedScenario)
 {
     startEditor();
     answer({MessageAnswer::No});
@@ -111,12 +112,26 @@ TEST_F(EditorTest, ExitAsksTwiceAndOnlyWhenAFileIsOpenForTheSecond)
 
     vex->show();
     openScenario("", "Earth Orbit Rendezvous.scn");
+    answer({MessageAnswer::Yes});
+    vex->menuItem("Menu16")->trigger();
+    EXPECT_FALSE(vex->isVisible());
+    EXPECT_EQ(messages.shownMessages().size(), 3) << "nothing changed: no save question";
+
+    vex->show();
+    child<QPushButton>(vex.get(), "Command5")->click(); // a ship added
+    const qsizetype before = messages.shownMessages().size();
+    answer({MessageAnswer::Yes, MessageAnswer::Cancel});
+    vex->menuItem("Menu16")->trigger();
+    EXPECT_TRUE(vex->isVisible()) << "Cancel keeps the window";
+    ASSERT_EQ(messages.shownMessages().size(), before + 2);
+    expectMessage(messages.shownMessages().last(),
+                  {"Corvane Scenario Editor", "Do you wish to save Earth Orbit Rendezvous.scn ?",
+                   MessageButtons::YesNoCancel, MessageIcon::Question});
+
     answer({MessageAnswer::Yes, MessageAnswer::No});
     vex->menuItem("Menu16")->trigger();
     EXPECT_FALSE(vex->isVisible());
-    expectMessage(messages.shownMessages().last(),
-                  {"Corvane Scenario Editor", "Do you wish to save Earth Orbit Rendezvous.scn ?",
-                   MessageButtons::YesNo, MessageIcon::Question});
+    EXPECT_EQ(messages.shownMessages().size(), before + 4) << "each question once";
 }
 
 TEST_F(EditorTest, TheCloseBoxAsksNothingAndClosesTheOtherWindows)
@@ -158,7 +173,7 @@ TEST_F(EditorTest, ErrorLogShowsTheScanLogOfTheLastRead)
     writeFile(scenarioRoot() + "/Lost.scn",
               "BEGIN_ENVIRONMENT\r\n  System Nowhere\r\n  Date MJD 51544.5\r\n"
               "END_ENVIRONMENT\r\nBEGIN_SHIPS\r\nA:Hauler\r\nEND\r\nEND_SHIPS\r\n");
-    answer({MessageAnswer::No, MessageAnswer::Ok});
+    answer({MessageAnswer::Ok});
     openScenario("", "Lost.scn");
     expectMessage(messages.shownMessages().last(),
                   {"Warning", kScanErrorsWarning, MessageButtons::Ok, MessageIcon::Exclamation});
@@ -283,7 +298,6 @@ TEST_F(EditorTest, AHugeDescriptionIsShownCutAndSavedUnchanged)
     vex->menuItem("Menu13")->trigger();
     EXPECT_TRUE(fileBytes(scenarioRoot() + "/Huge.scn").startsWith("BEGIN_DESC\r\n" + line + "\r\nEND_DESC\r\n"));
 
-    answer({MessageAnswer::No});
     openScenario("", "Earth Orbit Rendezvous.scn");
     EXPECT_FALSE(description->isReadOnly()) << "an ordinary description is edited again";
 }
@@ -302,7 +316,6 @@ TEST_F(EditorTest, ToolWindowsOpenFromTheirMenus)
     };
     for (int k = 0; k < 5; ++k)
         onDialog(record);
-    answer({MessageAnswer::No});
     vex->menuItem("Menu12")->trigger();
     vex->menuItem("Menu14")->trigger();
     vex->menuItem("Menu11")->trigger();
@@ -356,6 +369,32 @@ TEST(Calculator, TheFirstCandidateFoundIsStartedAndAFailedStartIsReported)
     ASSERT_EQ(messages.shownMessages().size(), 1);
     EXPECT_TRUE(messages.shownMessages().first().text.contains(fake));
     messages.reset();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EditorTest, SystemMapOpensModelessAndAClickShowsTheObjectInItsTab)
+{
+    startEditor();
+    openScenario("", "Earth Orbit Rendezvous.scn");
+    vex->show();
+    vex->menuItem("SystemMapMenu")->trigger();
+    auto* map = child<SystemMapWindow>(vex.get(), "SystemMapWindow");
+    EXPECT_TRUE(map->isVisible());
+    EXPECT_FALSE(map->isModal());
+    auto* tabs = child<QTabWidget>(vex.get(), "SSTab1");
+
+    const int nightjar = vex->workspace().doc.shipNames.indexOf("Nightjar");
+    emit map->objectClicked(false, nightjar);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    EXPECT_EQ(vex->workspace().doc.shipIndex, nightjar);
+    EXPECT_EQ(child<QComboBox>(vex.get(), "ShipName")->currentText(), "Nightjar");
+    const int selene = vex->workspace().doc.stationNames.indexOf("Selene");
+    emit map->objectClicked(true, selene);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(vex->workspace().doc.stationIndex, selene);
 }
 
 } // namespace

@@ -51,6 +51,8 @@ void EditorTest::SetUp()
     QDir().mkpath(progDir);
     configHome_ = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", tmp.filePath(QStringLiteral("config")).toUtf8());
+    stateHome_ = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", tmp.filePath(QStringLiteral("state")).toUtf8());
     copyTree(QStringLiteral(CORVANE_SAMPLE_DIR), simDir);
     messages.reset();
     messages.setResponder([this](const UserMessage& message) {
@@ -58,8 +60,8 @@ void EditorTest::SetUp()
             ADD_FAILURE() << "unexpected message: " << message.title.toStdString() << ": "
                           << message.text.toStdString();
             return message.buttons == MessageButtons::YesNo      ? MessageAnswer::No
-                   : message.buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
-                                                                 : MessageAnswer::Ok;
+                   : message.buttons == MessageButtons::Ok       ? MessageAnswer::Ok
+                                                                 : MessageAnswer::Cancel;
         }
         return answers_.dequeue();
     });
@@ -81,6 +83,7 @@ void EditorTest::TearDown()
     messages.reset();
     QDir::setCurrent(workingFolder_);
     qputenv("XDG_CONFIG_HOME", configHome_);
+    qputenv("XDG_STATE_HOME", stateHome_);
 }
 
 void EditorTest::answer(std::initializer_list<MessageAnswer> answers)

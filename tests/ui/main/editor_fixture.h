@@ -52,6 +52,7 @@ private:
     QQueue<std::function<int(QDialog&)>> dialogs_;
     QString workingFolder_;
     QByteArray configHome_;
+    QByteArray stateHome_;
 };
 
 // Copies a folder tree.

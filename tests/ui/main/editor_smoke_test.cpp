@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <csignal>
+
 namespace {
 
 QByteArray settingsLine(const QString& path)
@@ -16,7 +18,8 @@ QByteArray settingsLine(const QString& path)
 }
 
 // The real editor, started offscreen on the sample: its start rewrites vex.cfg without the
-// comment (so the start went through the catalogue), and a termination request closes it.
+// comment (so the start went through the catalogue), and a termination request ends it by that
+// signal, after it stored its window's place in its own configuration folder.
 TEST(EditorProgram, StartsOnTheSampleAndEndsWhenAskedTo)
 {
     QTemporaryDir run;
@@ -34,6 +37,8 @@ TEST(EditorProgram, StartsOnTheSampleAndEndsWhenAskedTo)
     editor.setWorkingDirectory(run.path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    const QString configHome = run.filePath("config");
+    environment.insert("XDG_CONFIG_HOME", configHome);
     editor.setProcessEnvironment(environment);
     editor.start(QStringLiteral(CORVANE_EDITOR_BINARY), {});
     ASSERT_TRUE(editor.waitForStarted(10000));
@@ -52,8 +57,9 @@ TEST(EditorProgram, StartsOnTheSampleAndEndsWhenAskedTo)
         editor.waitForFinished(5000);
         FAIL() << "the editor did not end when asked to";
     }
-    EXPECT_EQ(editor.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(editor.exitCode(), 0) << editor.readAllStandardError().toStdString();
+    EXPECT_EQ(editor.exitStatus(), QProcess::CrashExit) << editor.readAllStandardError().toStdString();
+    EXPECT_EQ(editor.exitCode(), SIGTERM);
+    EXPECT_TRUE(QFile::exists(configHome + "/corvane-scenario-editor/window.conf"));
 }
 
 } // namespace

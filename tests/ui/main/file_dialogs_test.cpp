@@ -100,6 +100,7 @@ TEST_F(EditorTest, OpenDialogLoadsOnDoubleClickAndOnEnterButNotWithoutASelection
     EXPECT_EQ(vex->workspace().scnfile, "Mars Descent.scn");
     EXPECT_EQ(vex->workspace().folders.ScnDir, scenarioRoot() + "/Tutorials/Advanced/");
 
+    child<QPushButton>(vex.get(), "Command5")->click(); // a ship added: the scenario is modified
     answer({MessageAnswer::No});
     onDialog([this](QDialog& dialog) {
         auto* files = child<FileList>(&dialog, "FilelisttoLoad");
@@ -115,14 +116,15 @@ TEST_F(EditorTest, OpenDialogLoadsOnDoubleClickAndOnEnterButNotWithoutASelection
     EXPECT_EQ(vex->workspace().scnfile, "Harbor Run.scn");
     EXPECT_EQ(vex->workspace().folders.ScnDir, scenarioRoot() + "/Kestrel/");
     expectMessage(messages.shownMessages().first(),
-                  {"Corvane Scenario Editor", "Do you wish to save Mars Descent.scn ?", MessageButtons::YesNo,
-                   MessageIcon::Question});
+                  {"Corvane Scenario Editor", "Do you wish to save Mars Descent.scn ?",
+                   MessageButtons::YesNoCancel, MessageIcon::Question});
 }
 
 TEST_F(EditorTest, OpenAnsweredYesGoesThroughSaveAsFirst)
 {
     startEditor();
     openScenario("", "Earth Orbit Rendezvous.scn");
+    child<QPushButton>(vex.get(), "Command5")->click(); // a ship added: the scenario is modified
     answer({MessageAnswer::Yes});
     QStringList order;
     onDialog([&order](QDialog& dialog) {

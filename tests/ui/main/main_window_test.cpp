@@ -61,11 +61,12 @@ TEST_F(EditorTest, StartsWithTheMenuTableThePictureAndTheLockedSystemList)
     QStringList menus;
     for (QAction* menu : window.menuBar()->actions())
         menus.append(menu->menu()->objectName() + ' ' + menu->text());
-    EXPECT_EQ(menus, (QStringList{"Menu1 &Files", "Menu30 &Tools", "Menu2 &?"}));
+    EXPECT_EQ(menus, (QStringList{"Menu1 &Files", "MenuEdit &Edit", "Menu30 &Tools", "Menu2 &?"}));
     QStringList files;
     for (QAction* action : child<QMenu>(&window, "Menu1")->actions())
         files.append(action->objectName());
-    EXPECT_EQ(files, (QStringList{"Menu12", "Menu13", "Menu14", "Menu11", "Menu17", "Menu15", "Menu16"}));
+    EXPECT_EQ(files,
+              (QStringList{"Menu12", "MenuRecent", "Menu13", "Menu14", "Menu11", "Menu17", "Menu15", "Menu16"}));
     EXPECT_TRUE(window.findChild<QAction*>("Menu15")->isSeparator());
 
     auto* picture = child<QLabel>(&window, "Image5");

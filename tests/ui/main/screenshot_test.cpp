@@ -55,7 +55,6 @@ TEST_F(Screenshots, MainWindowEveryTabAndDialog)
     tabs->setCurrentIndex(0);
     save(&window, "tab1-small");
 
-    answer({MessageAnswer::No});
     onDialog(photograph("open-dialog", [this](QDialog& dialog) {
         child<FolderList>(&dialog, "Dir1")->setPath(scenarioRoot() + "/Tutorials");
     }));

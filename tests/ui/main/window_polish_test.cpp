@@ -1,18 +1,22 @@
-// What a user sees of the windows: sizes kept and remembered, drop-downs that open as short
+// What a user sees of the windows: sizes kept and remembered, texts not clipped, drop-downs that open as short
 // lists showing whole entries, the save-as name ready to type, the information window's body.
 #include "editor_fixture.h"
 
 #include "catalogue/planetary_system.h"
 #include "ui/window_geometry.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,6 +50,58 @@ TEST_F(EditorTest, TabSwitchesKeepTheWindowSizeAndTheSizeIsRememberedInTheConfig
     }
     Vex again(progDir);
     EXPECT_EQ(again.size(), given);
+}
+
+// The texts of the visible buttons, labels and boxes the program fills, each that does not fit.
+QStringList clippedTexts(const QWidget* page)
+{
+    QStringList clipped;
+    for (const QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && button->width() < button->sizeHint().width())
+            clipped << button->objectName() + ": " + button->text();
+    }
+    for (const QLabel* label : page->findChildren<QLabel*>()) {
+        int widest = 0;
+        for (const QString& line : label->text().split(u'\n'))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        if (label->isVisible() && !label->wordWrap() && label->pixmap().isNull() && label->contentsRect().width() < widest)
+            clipped << label->objectName() + ": " + label->text();
+    }
+    for (const QLineEdit* box : page->findChildren<QLineEdit*>()) {
+        const bool filledByProgram = box->isReadOnly() || !box->isEnabled();
+        const int room = box->contentsRect().width() - box->textMargins().left() - box->textMargins().right() - 4;
+        if (box->isVisible() && filledByProgram && room < box->fontMetrics().horizontalAdvance(box->text()))
+            clipped << box->objectName() + ": " + box->text();
+    }
+    return clipped;
+}
+
+// The window can be made as small as 800 x 600 (a tab that needs more scrolls), and at its
+// default size no caption, label or box the program fills is cut, on any tab or status frame.
+TEST_F(EditorTest, TheWindowFitsIn800By600AndNoTextIsClippedAtTheDefaultSize)
+{
+    Vex& window = startEditor();
+    openScenario("", "Earth Orbit Rendezvous.scn");
+    const QSize defaultSize = window.size();
+    window.show();
+    window.resize(800, 600);
+    settle();
+    EXPECT_EQ(window.size(), QSize(800, 600));
+
+    window.resize(defaultSize);
+    auto* tabs = child<QTabWidget>(&window, "SSTab1");
+    for (int tab : {0, 1, 2}) {
+        tabs->setCurrentIndex(tab);
+        settle();
+        EXPECT_EQ(clippedTexts(tabs->currentWidget()).join(" | ").toStdString(), "") << "tab " << tab;
+    }
+    auto* ships = child<QComboBox>(&window, "ShipName");
+    for (int row = 1; row < ships->count(); ++row) {
+        ships->setCurrentIndex(row);
+        emit ships->activated(row);
+        settle();
+        EXPECT_EQ(clippedTexts(tabs->currentWidget()).join(" | ").toStdString(), "") << "ship " << row;
+    }
 }
 
 TEST_F(EditorTest, HourAndMinuteOpenAsShortListsAndPossibleShipsShowsWholeEntries)

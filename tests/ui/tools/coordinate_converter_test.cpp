@@ -1,6 +1,7 @@
 #include "tools_test_support.h"
 #include "ui/coordinate_converter.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -35,6 +36,10 @@ TEST_F(Converter, OpensWithTheConvertedStartVector)
 {
     // The captions keep their typing errors.
     EXPECT_EQ(window->windowTitle(), u"Sperical cartesian coordinate converter"_s);
+    // Wide enough for its whole title in a bold title font.
+    QFont titleFont = window->font();
+    titleFont.setBold(true);
+    EXPECT_GT(window->width(), QFontMetrics(titleFont).horizontalAdvance(window->windowTitle()));
     EXPECT_EQ(result(u"Label2"_s), u"Radiius"_s);
     EXPECT_EQ(field(u"Radius"_s)->toolTip(), u"Vecor radius value"_s);
     // 100 cos 30° cos 60° = 25 √3.

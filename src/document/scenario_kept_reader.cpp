@@ -1,0 +1,264 @@
+#include "scenario_kept_reader.h"
+
+#include "config_lookup.h"
+#include "date_text.h"
+#include "number_text.h"
+#include "scenario_line.h"
+#include "text_primitives.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// The sections whose lines the editor reads and writes itself.
+struct EditedSection
+{
+    QStringView begin;
+    QStringView end;
+    QStringList keys; // statements of an environment or focus section
+};
+
+const std::array<EditedSection, 4>& editedSections()
+{
+    static const std::array<EditedSection, 4> sections{
+        {{u"BEGIN_ENVIRONMENT", u"END_ENVIRONMENT", {QStringLiteral("System"), QStringLiteral("Date")}},
+         {u"BEGIN_FOCUS", u"END_FOCUS", {QStringLiteral("Ship")}},
+         {u"BEGIN_STATIONS", u"END_STATIONS", {}},
+         {u"BEGIN_SHIPS", u"END_SHIPS", {}}}};
+    return sections;
+}
+
+const EditedSection* editedSectionOpenedBy(const ScenarioLine& line)
+{
+    if (line.raw.startsWith(u' '))
+        return nullptr;
+    for (const EditedSection& section : editedSections()) {
+        if (line.is(section.begin))
+            return &section;
+    }
+    return nullptr;
+}
+
+// A not indented 'BEGIN_x' line of a section the editor does not edit.
+bool opensKeptSection(const ScenarioLine& line)
+{
+    return !line.raw.startsWith(u' ') && line.startsWith(u"BEGIN_") && !line.is(u"BEGIN_DESC") &&
+           !editedSectionOpenedBy(line);
+}
+
+// The end-of-line comment of an environment or focus statement, kept only when the line holds
+// no double quote. These lines are cut into fields at commas outside quotes before comments are
+// cleared, so a quote decides which commas cut: the quote that opened before the semicolon and
+// closed in the comment ('Date "JD 2460311.5; noon", System Mars') hides fields that, written
+// back after a value that needs no quotes, would be read as statements of their own.
+QString statementComment(const QString& raw)
+{
+    return raw.contains(u'"') ? QString() : trailingComment(raw);
+}
+
+class KeptTextReader
+{
+public:
+    KeptTextReader(const QString& path, Scenario& doc) : path_(path), doc_(doc) {}
+
+    void read(const QStringList& lines, qsizetype bodyStart)
+    {
+        const qsizetype stationsAt = blockSectionStart(lines, bodyStart, editedSections()[2]);
+        const qsizetype shipsAt = blockSectionStart(lines, bodyStart, editedSections()[3]);
+        for (qsizetype i = bodyStart; i < lines.size(); ++i) {
+            const ScenarioLine line(lines[i]);
+            if (i == stationsAt || i == shipsAt) {
+                // The station or ship section the reader reads, indented or not: whatever was
+                // open ends here.
+                openBlockSection(line, i == stationsAt ? editedSections()[2] : editedSections()[3]);
+                continue;
+            }
+            if (!inKept_ && !inEdited_)
+                atTopLevel(line);
+            else if (inKept_)
+                inKeptSection(line);
+            else
+                inEditedSection(line, i);
+        }
+        if (inKept_)
+            keepOpenSection();
+        if (inEdited_)
+            keepComments(doc_.comments, inEdited_->end.toString(), pending_, {});
+        else
+            keepComments(doc_.comments, kEndOfFile, pending_, {});
+        logUnreadableDate();
+    }
+
+private:
+    // The opening line the station or ship step reads from: the first unindented one, or the
+    // first indented one when all are indented; -1 when there is none.
+    static qsizetype blockSectionStart(const QStringList& lines, qsizetype bodyStart, const EditedSection& section)
+    {
+        qsizetype indented = -1;
+        for (qsizetype i = bodyStart; i < lines.size(); ++i) {
+            const ScenarioLine line(lines[i]);
+            if (!line.is(section.begin))
+                continue;
+            if (!line.raw.startsWith(u' '))
+                return i;
+            if (indented < 0)
+                indented = i;
+        }
+        return indented;
+    }
+
+    void openBlockSection(const ScenarioLine& line, const EditedSection& section)
+    {
+        if (inKept_) {
+            keepOpenSection();
+            inKept_ = false;
+        }
+        if (inEdited_)
+            keepComments(doc_.comments, inEdited_->end.toString(), std::exchange(pending_, {}), {});
+        keepComments(doc_.comments, section.begin.toString(), std::exchange(pending_, {}), trailingComment(line.raw));
+        inEdited_ = &section;
+        after_ = section.begin.toString();
+    }
+
+    void atTopLevel(const ScenarioLine& line)
+    {
+        if (isCommentLine(line.raw)) {
+            pending_ << line.raw;
+        } else if (const EditedSection* section = editedSectionOpenedBy(line)) {
+            keepComments(doc_.comments, section->begin.toString(), pending_, trailingComment(line.raw));
+            pending_.clear();
+            inEdited_ = section;
+            after_ = section->begin.toString();
+        } else if (opensKeptSection(line)) {
+            kept_ = {line.trimmed, after_, pending_ << line.raw};
+            pending_.clear();
+            closing_ = closingKeyword(line.trimmed);
+            inKept_ = true;
+        }
+    }
+
+    void inKeptSection(const ScenarioLine& line)
+    {
+        // A section left open ends where the next section begins. It never holds a station or
+        // ship section line, even indented: written back where the file has no such section of
+        // its own, the reader would read blocks from there.
+        if (editedSectionOpenedBy(line) || opensKeptSection(line) || line.is(u"BEGIN_DESC") ||
+            line.is(u"BEGIN_STATIONS") || line.is(u"BEGIN_SHIPS")) {
+            keepOpenSection();
+            inKept_ = false;
+            atTopLevel(line);
+            return;
+        }
+        kept_.lines << line.raw;
+        if (line.is(closing_)) {
+            doc_.sections.append(kept_);
+            inKept_ = false;
+        }
+    }
+
+    // A section without its closing line, less the empty lines at its end: the writer puts an
+    // empty line after every section. The comment lines at its end go with the next section, as
+    // comment lines before a section do: written back, an empty line comes between them and the
+    // section they ended, and read again they would be read as that next section's.
+    void keepOpenSection()
+    {
+        QStringList comments;
+        while (!kept_.lines.isEmpty() && (blankTrimmedView(kept_.lines.back()).isEmpty() ||
+                                          isCommentLine(kept_.lines.back()))) {
+            if (isCommentLine(kept_.lines.back()))
+                comments.prepend(kept_.lines.back());
+            kept_.lines.removeLast();
+        }
+        pending_ = comments + pending_;
+        doc_.sections.append(kept_);
+    }
+
+    void inEditedSection(const ScenarioLine& line, qsizetype at)
+    {
+        const EditedSection& section = *inEdited_;
+        const bool blocks = section.keys.isEmpty();
+        if (line.is(section.end)) {
+            keepComments(doc_.comments, section.end.toString(), blocks ? QStringList() : pending_,
+                         trailingComment(line.raw));
+            pending_.clear();
+            inEdited_ = nullptr;
+            return;
+        }
+        if (line.opensSection()) {
+            // Left open: its comments stay before its closing line, which the writer writes.
+            keepComments(doc_.comments, section.end.toString(), pending_, {});
+            pending_.clear();
+            inEdited_ = nullptr;
+            atTopLevel(line);
+            return;
+        }
+        if (blocks) {
+            // The station and ship steps keep the comments of the blocks.
+            if (line.startsWith(u"EL_MJD") && section.begin == u"BEGIN_STATIONS" &&
+                !isNumberText(midChars(line.trimmed, 7)))
+                logNoNumber(at, line.trimmed, QStringLiteral("the epoch is read as MJD 0"));
+            return;
+        }
+        for (const QString& key : section.keys) {
+            if (lastKeyedItem({line.raw}, key)) {
+                keepComments(doc_.comments, key, pending_, statementComment(line.raw));
+                pending_.clear();
+                if (key == u"Date")
+                    dateLine_ = {at, line.trimmed};
+                return;
+            }
+        }
+        // An indented station or ship section line is not kept either: written back into this
+        // section of a file whose own station or ship section the writer leaves out (it has no
+        // rows), the reader would read the blocks from there.
+        if (line.is(u"BEGIN_STATIONS") || line.is(u"BEGIN_SHIPS"))
+            return;
+        // Comment lines and statements the editor does not read stay before the next line.
+        if (!line.trimmed.isEmpty() || isCommentLine(line.raw))
+            pending_ << line.raw;
+    }
+
+    void logUnreadableDate()
+    {
+        if (dateLine_.first >= 0 && doc_.startDateText.size() >= 4 &&
+            !isNumberText(dateNumberText(doc_.startDateText)))
+            logNoNumber(dateLine_.first, dateLine_.second, QStringLiteral("the start date is read as MJD 0"));
+    }
+
+    void logNoNumber(qsizetype at, const QString& text, const QString& outcome)
+    {
+        doc_.scanLog.addEntry(QStringLiteral("Line %1 of %2: '%3' holds no number; %4, and Save writes the "
+                                             "value back as it stands. ")
+                                  .arg(at + 1)
+                                  .arg(path_, text, outcome));
+    }
+
+    const QString& path_;
+    Scenario& doc_;
+    QStringList pending_;
+    QString after_ = QStringLiteral("BEGIN_DESC");
+    const EditedSection* inEdited_ = nullptr;
+    bool inKept_ = false;
+    KeptSection kept_;
+    QString closing_;
+    std::pair<qsizetype, QString> dateLine_{-1, {}};
+};
+
+} // namespace
+
+QString closingKeyword(QStringView opening)
+{
+    QStringView name = opening.mid(6);
+    const qsizetype blank = name.indexOf(u' ');
+    if (blank >= 0)
+        name = name.left(blank);
+    return QStringLiteral("END_") + name.toString();
+}
+
+void readKeptText(const QString& path, const QStringList& lines, qsizetype bodyStart, Scenario& doc)
+{
+    doc.comments.clear();
+    doc.sections.clear();
+    KeptTextReader(path, doc).read(lines, bodyStart);
+}
