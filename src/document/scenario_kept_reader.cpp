@@ -47,14 +47,35 @@ bool opensKeptSection(const ScenarioLine& line)
            !editedSectionOpenedBy(line);
 }
 
-// The end-of-line comment of an environment or focus statement, kept only when the line holds
-// no double quote. These lines are cut into fields at commas outside quotes before comments are
-// cleared, so a quote decides which commas cut: the quote that opened before the semicolon and
-// closed in the comment ('Date "JD 2460311.5; noon", System Mars') hides fields that, written
-// back after a value that needs no quotes, would be read as statements of their own.
-QString statementComment(const QString& raw)
+// The end-of-line comment of an environment or focus statement, or empty when it cannot be kept.
+// These lines are cut into fields at commas outside quotes before comments are cleared, so a
+// comment is part of the statement list: in '  Date MJD 51544.5 ; start, Date MJD 60000' the
+// field after the comma is a Date of its own. A comment is kept only when it holds no double
+// quote (a quote decides which commas cut: 'Date "JD 2460311.5; noon", System Mars') and none
+// of its fields would be read as a statement of the section: written back after another value,
+// or on a line of its own, it would change the value read.
+QString statementComment(const QString& raw, const QStringList& keys)
 {
-    return raw.contains(u'"') ? QString() : trailingComment(raw);
+    const QString comment = trailingComment(raw);
+    if (comment.contains(u'"'))
+        return {};
+    for (const QString& key : keys) {
+        if (lastKeyedItem({comment}, key))
+            return {};
+    }
+    return comment;
+}
+
+// The opening and closing lines of the environment and focus sections. The reader finds these
+// sections at an indented line too, so such a line kept among the lines of another section
+// would open the section again where it is written back.
+bool isEnvironmentOrFocusKeyword(const ScenarioLine& line)
+{
+    for (const QStringView keyword : {u"BEGIN_ENVIRONMENT", u"END_ENVIRONMENT", u"BEGIN_FOCUS", u"END_FOCUS"}) {
+        if (line.is(keyword))
+            return true;
+    }
+    return false;
 }
 
 class KeptTextReader
@@ -142,7 +163,9 @@ private:
     {
         // A section left open ends where the next section begins. It never holds a station or
         // ship section line, even indented: written back where the file has no such section of
-        // its own, the reader would read blocks from there.
+        // its own, the reader would read blocks from there. Nor does it keep an indented
+        // environment or focus line: written back after the ships, it would open that section
+        // again there.
         if (editedSectionOpenedBy(line) || opensKeptSection(line) || line.is(u"BEGIN_DESC") ||
             line.is(u"BEGIN_STATIONS") || line.is(u"BEGIN_SHIPS")) {
             keepOpenSection();
@@ -150,10 +173,12 @@ private:
             atTopLevel(line);
             return;
         }
-        kept_.lines << line.raw;
         if (line.is(closing_)) {
+            kept_.lines << line.raw;
             doc_.sections.append(kept_);
             inKept_ = false;
+        } else if (!isEnvironmentOrFocusKeyword(line)) {
+            kept_.lines << line.raw;
         }
     }
 
@@ -202,7 +227,7 @@ private:
         }
         for (const QString& key : section.keys) {
             if (lastKeyedItem({line.raw}, key)) {
-                keepComments(doc_.comments, key, pending_, statementComment(line.raw));
+                keepComments(doc_.comments, key, pending_, statementComment(line.raw, section.keys));
                 pending_.clear();
                 if (key == u"Date")
                     dateLine_ = {at, line.trimmed};
@@ -212,7 +237,7 @@ private:
         // An indented station or ship section line is not kept either: written back into this
         // section of a file whose own station or ship section the writer leaves out (it has no
         // rows), the reader would read the blocks from there.
-        if (line.is(u"BEGIN_STATIONS") || line.is(u"BEGIN_SHIPS"))
+        if (line.is(u"BEGIN_STATIONS") || line.is(u"BEGIN_SHIPS") || isEnvironmentOrFocusKeyword(line))
             return;
         // Comment lines and statements the editor does not read stay before the next line.
         if (!line.trimmed.isEmpty() || isCommentLine(line.raw))

@@ -7,6 +7,8 @@
 
 #include <QDirIterator>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -270,4 +272,67 @@ TEST(KeptText, SectionsAfterAnUnwrittenBlockSectionStayAFixedPoint)
     EXPECT_TRUE(out.contains(u"  Type Map"_s));
     EXPECT_FALSE(out.contains(u"  Type Launch"_s));
     EXPECT_EQ(rewritten(out.join(u"\n"_s)), out);
+}
+
+// Environment and focus lines are cut into fields at commas before comments are cleared, and
+// their sections are found at indented opening lines too: what is kept of such lines must not
+// change, at the next read, the values the first read gave.
+TEST(KeptText, KeptEnvironmentAndFocusTextNeverChangesTheValuesReadBack)
+{
+    struct Case
+    {
+        const char* name;
+        QString text;
+        QString keptLine; // a line of the written file, if any must be
+        QString lostText; // a text no written line holds, if any
+    };
+    const QString ships = u"BEGIN_SHIPS\nTern:Skipper\nEND\nEND_SHIPS\n"_s;
+    const Case cases[] = {
+        {"comment of a statement written quoted",
+         u"BEGIN_ENVIRONMENT\n  System Sol ; home\n  System \"Sol, two\"\n  Date MJD 55000\nEND_ENVIRONMENT\n"_s + ships,
+         u"  System \"Sol, two\" ; home"_s, {}},
+        {"comment of a statement read quoted",
+         u"BEGIN_ENVIRONMENT\n  System \"Sol\" ; home\n  Date MJD 55000\nEND_ENVIRONMENT\n"_s + ships,
+         u"  System Sol ; home"_s, {}},
+        {"comment holding a comma only",
+         u"BEGIN_ENVIRONMENT\n  Date MJD 55000 ; start, chosen by hand\nEND_ENVIRONMENT\n"_s + ships,
+         u"  Date MJD 55000 ; start, chosen by hand"_s, {}},
+        {"statement in the comment of a statement",
+         u"BEGIN_ENVIRONMENT\n  Date MJD 51544.5 ; start, Date MJD 60000\n  Date MJD 55000\nEND_ENVIRONMENT\n"_s + ships,
+         {}, u"60000"_s},
+        {"statement in a comment line",
+         u"BEGIN_ENVIRONMENT\n  ; note, Date MJD 60000\n  Date MJD 55000\nEND_ENVIRONMENT\n"_s + ships,
+         {}, u"60000"_s},
+        {"statement in a quoted comment",
+         u"BEGIN_FOCUS\n  Ship Tern ; a \"quote, Ship Other\nEND_FOCUS\nBEGIN_ENVIRONMENT\n  Date MJD 55000\nEND_ENVIRONMENT\n"_s + ships,
+         {}, u"Other"_s},
+        {"environment opened in the focus section",
+         u"BEGIN_FOCUS\n  BEGIN_ENVIRONMENT\n  Date MJD 60000\nEND_FOCUS\nBEGIN_ENVIRONMENT\n  Date MJD 55000\nEND_ENVIRONMENT\n"_s + ships,
+         u"  Date MJD 60000"_s, u"  BEGIN_ENVIRONMENT"_s},
+        {"focus opened in a camera after the ships",
+         u"BEGIN_ENVIRONMENT\n  Date MJD 55000\nEND_ENVIRONMENT\n"_s + ships +
+             u"BEGIN_CAMERA\n  BEGIN_FOCUS\n  Ship Other\nEND_CAMERA\nBEGIN_FOCUS\n  Ship Tern\nEND_FOCUS\n"_s,
+         u"  Ship Other"_s, u"  BEGIN_FOCUS"_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScenarioFiles files;
+        const Scenario read = readScenario(files.write(u"in.scn"_s, textLines(c.text)));
+        const QByteArray once = scenarioFileText(read);
+        const Scenario again = readScenario(files.writeBytes(u"once.scn"_s, once));
+        EXPECT_EQ(again.startDate, read.startDate);
+        EXPECT_EQ(again.startDateText, read.startDateText);
+        EXPECT_EQ(again.planetarySystem, read.planetarySystem);
+        EXPECT_EQ(again.shipFocus, read.shipFocus);
+        EXPECT_EQ(scenarioFileText(again), once);
+        const QStringList lines = decodeWindows1252(once).split(u"\r\n"_s);
+        if (!c.keptLine.isEmpty()) {
+            EXPECT_TRUE(lines.contains(c.keptLine)) << decodeWindows1252(once).toStdString();
+        }
+        if (!c.lostText.isEmpty()) {
+            EXPECT_FALSE(std::any_of(lines.begin(), lines.end(),
+                                     [&](const QString& line) { return line.contains(c.lostText); }))
+                << decodeWindows1252(once).toStdString();
+        }
+    }
 }
