@@ -10,6 +10,9 @@
 # Every run is bounded in memory: a single allocation or the whole process beyond
 # FUZZ_MALLOC_LIMIT_MB (default 1024) is a finding (oom-*). FUZZ_MAX_LEN sets the largest input
 # (libFuzzer's default when unset); a resource run gives a large one, e.g. FUZZ_MAX_LEN=4000000.
+# FUZZ_SEED starts every target from that seed, so that a run that found something can be
+# repeated on another machine (which, being faster or slower, tries more or less of the same
+# sequence); unset, each run takes a seed of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
@@ -105,10 +108,11 @@ for t in "${targets[@]}"; do
   log=$dir/findings/$t.log
   echo "== fuzz_$t for ${seconds}s"
   limit=${FUZZ_MALLOC_LIMIT_MB:-1024}
-  length=()
-  [ -n "${FUZZ_MAX_LEN:-}" ] && length=(-max_len="$FUZZ_MAX_LEN")
+  options=()
+  [ -n "${FUZZ_MAX_LEN:-}" ] && options=(-max_len="$FUZZ_MAX_LEN")
+  [ -n "${FUZZ_SEED:-}" ] && options+=(-seed="$FUZZ_SEED")
   if ! "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=$((limit + 1024)) \
-      -malloc_limit_mb="$limit" "${length[@]}" -print_final_stats=1 \
+      -malloc_limit_mb="$limit" "${options[@]}" -print_final_stats=1 \
       -dict="$(dictionary "$t")" -artifact_prefix="$findings/" "$dir/corpus/$t" > "$log" 2>&1; then
     failed+=("$t")
     grep -E -A1 '^\*\*\* |^--- actual:|ERROR: |runtime error|^SUMMARY|Test unit written' "$log" |
