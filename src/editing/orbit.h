@@ -6,6 +6,18 @@
 
 // Two-body orbits around one planet or moon: the values a scenario author wants to see beside
 // six orbital elements or a state vector. Lengths in metres, times in seconds, angles in radians.
+//
+// The frame of the file's orbits: a station's ELEMENTS and a ship's RPOS/RVEL are relative to the
+// reference body and share one set of axes. The file's axes are left-handed with y towards the
+// north of the reference plane (the body's equator plane of the system's files): the usual
+// right-handed formulas give (X, Y, Z) with Z north, and the file holds (x, y, z) = (X, Z, Y).
+// ELEMENTS are, in order, the semi-major axis a (m), the eccentricity e, the inclination i, the
+// longitude of the ascending node, the longitude of periapsis (node + argument of periapsis) and
+// the mean longitude (periapsis longitude + mean anomaly), angles in degrees in the file, at the
+// epoch EL_MJD; a ship's state is at the scenario's start date. Speeds are in m/s. An orbit with
+// i = 0 or i = 180 degrees has no node: its node longitude is 0 and its periapsis longitude is
+// counted from the x axis. A circular orbit has no periapsis: its periapsis longitude equals the
+// node longitude.
 
 // Newton's gravitational constant, m^3 kg^-1 s^-2.
 inline constexpr double kGravitationalConstant = 6.67430e-11;

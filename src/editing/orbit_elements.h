@@ -5,17 +5,7 @@
 #include <optional>
 
 // The six elements of a closed orbit and the state vector they give, in the scenario file's
-// frame.
-//
-// The frame: a station's ELEMENTS and a ship's RPOS/RVEL are relative to the reference body and
-// share one set of axes. The file's axes are left-handed with y towards the north of the
-// reference plane (the body's equator plane of the system's files): the usual right-handed
-// formulas give (X, Y, Z) with Z north, and the file holds (x, y, z) = (X, Z, Y). The elements are
-// a, e, the inclination i, the longitude of the ascending node, the longitude of periapsis
-// (node + argument of periapsis) and the mean longitude (periapsis longitude + mean anomaly).
-// An orbit with i = 0 or i = 180 degrees has no node: its node longitude is 0 and its periapsis
-// longitude is counted from the x axis. A circular orbit has no periapsis: its periapsis longitude
-// equals the node longitude. Angles here in radians; the forms show degrees.
+// frame (described in orbit.h). Angles here in radians; the forms show degrees.
 struct OrbitalElements
 {
     double semiMajorAxis = 0.0;
