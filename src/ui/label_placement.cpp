@@ -2,20 +2,32 @@
 
 #include <algorithm>
 
-QVector<QRectF> placedLabels(const QVector<QRectF>& wanted)
+QVector<std::optional<QRectF>> placedLabels(const QVector<QRectF>& wanted, int maxLines)
 {
     QVector<QRectF> placed;
+    QVector<std::optional<QRectF>> labels;
     placed.reserve(wanted.size());
-    for (QRectF label : wanted) {
+    labels.reserve(wanted.size());
+    for (const QRectF& asked : wanted) {
+        QRectF label = asked;
+        const double lowest = asked.top() + maxLines * asked.height();
         // Each move passes one placed label at least, so the search ends after as many moves.
-        for (qsizetype tries = 0; tries <= placed.size(); ++tries) {
+        bool free = false;
+        for (qsizetype tries = 0; tries <= placed.size() && label.top() <= lowest; ++tries) {
             const auto overlapped = std::find_if(placed.begin(), placed.end(),
                                                  [&](const QRectF& other) { return other.intersects(label); });
-            if (overlapped == placed.end())
+            if (overlapped == placed.end()) {
+                free = true;
                 break;
+            }
             label.moveTop(overlapped->bottom());
         }
-        placed.append(label);
+        if (free && label.top() <= lowest) {
+            placed.append(label);
+            labels.append(label);
+        } else {
+            labels.append(std::nullopt);
+        }
     }
-    return placed;
+    return labels;
 }

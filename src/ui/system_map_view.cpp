@@ -133,20 +133,28 @@ void SystemMapView::paintEvent(QPaintEvent*)
         wanted.append(QRectF(baseline.x(), baseline.y() - metrics.ascent(), metrics.horizontalAdvance(object.name),
                              metrics.height()));
     }
-    const QVector<QRectF> labels = placedLabels(wanted);
+    const QVector<std::optional<QRectF>> labels = placedLabels(wanted);
+    qsizetype hidden = 0;
     for (qsizetype k = 0; k < labels.size(); ++k) {
+        if (!labels[k]) {
+            ++hidden;
+            continue;
+        }
         const MapObject& object = body_.objects[k];
         painter.setPen(object.station ? kStationColour : kShipColour);
-        painter.drawText(labels[k].topLeft() + QPointF(0.0, metrics.ascent()), object.name);
+        painter.drawText(labels[k]->topLeft() + QPointF(0.0, metrics.ascent()), object.name);
     }
 
     painter.setPen(Qt::white);
     const double kmPer100 = metresPerPixel_ / 10.0;
     const QString scale = QStringLiteral("%1 km per 100 pixels")
                               .arg(QLocale().toString(kmPer100, 'f', kmPer100 < 10.0 ? 2 : 0));
-    painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignLeft | Qt::AlignBottom,
-                     body_.name + QStringLiteral(" · ") + (edgeOn_ ? tr("edge-on") : tr("from the north")) +
-                         QStringLiteral(" · ") + scale);
+    QString caption = body_.name + QStringLiteral(" · ") + (edgeOn_ ? tr("edge-on") : tr("from the north")) +
+                      QStringLiteral(" · ") + scale;
+    if (hidden > 0)
+        caption += QStringLiteral(" · ") + (hidden == 1 ? tr("1 name too close to show: zoom in")
+                                                        : tr("%1 names too close to show: zoom in").arg(hidden));
+    painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignLeft | Qt::AlignBottom, caption);
 }
 
 void SystemMapView::wheelEvent(QWheelEvent* event)
