@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,6 +12,8 @@
 #endif
 
 namespace {
+
+constexpr qint64 kGrowthChunk = 64 * 1024;
 
 // Opens `path` for reading when it is a regular file. On Unix the file is opened without
 // blocking and tested on the open descriptor, so a FIFO put in its place after a test cannot
@@ -43,7 +47,16 @@ std::optional<QByteArray> readAtMost(const QString& path, qint64 limit)
     QFile file;
     if (!openRegular(file, path))
         return std::nullopt;
-    QByteArray bytes = file.read(limit);
+    // The buffer is as large as the file, not as the limit: QFile::read(limit) would allocate
+    // the whole limit (256 MiB) for every file before reading a few lines into it. What the file
+    // gained since it was opened is read after it, up to the limit.
+    QByteArray bytes = file.read(std::min(file.size(), limit));
+    while (file.error() == QFileDevice::NoError && bytes.size() < limit) {
+        const QByteArray more = file.read(std::min<qint64>(limit - bytes.size(), kGrowthChunk));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;

@@ -1,4 +1,5 @@
 #include "document/folder_description.h"
+#include "document/regular_file.h"
 #include "document/safe_write.h"
 #include "document/text_codec.h"
 #include "document/text_file.h"
@@ -179,6 +180,35 @@ TEST(ReadDescriptionPreview, ReadsABoundedPrefixAndSaysItIsCut)
         readDescriptionPreview(files.writeBytes(u"short.scn"_s, "BEGIN_DESC\r\nshort\r\nEND_DESC\r\n"));
     EXPECT_FALSE(whole.cut);
     EXPECT_EQ(whole.text, u"short\r\n"_s);
+}
+
+// A file is read whole at every size around the read chunk, a prefix is cut at its limit and
+// says so only when bytes follow, and a file whose size the system reports as 0 although it
+// has content (the files of /proc) is read all the same.
+TEST(ReadRegularFile, ReadsEverySizeWholeAndCutsPrefixesAtTheirLimit)
+{
+    ScenarioFiles files;
+    for (const qsizetype size : {0, 1, 65535, 65536, 65537, 3 * 65536 + 5}) {
+        SCOPED_TRACE(size);
+        QByteArray bytes(size, 'x');
+        if (size > 0)
+            bytes.back() = 'y';
+        const QString path = files.writeBytes(u"f%1.scn"_s.arg(size), bytes);
+        EXPECT_EQ(readRegularFile(path), bytes);
+        for (const qint64 limit : {qint64(0), qint64(size) - 1, qint64(size), qint64(size) + 1}) {
+            if (limit < 0)
+                continue;
+            const auto prefix = readRegularFilePrefix(path, limit);
+            ASSERT_TRUE(prefix);
+            EXPECT_EQ(prefix->bytes, bytes.left(limit)) << limit;
+            EXPECT_EQ(prefix->cut, limit < size) << limit;
+        }
+    }
+    if (QFileInfo(u"/proc/self/status"_s).size() == 0) {
+        const auto status = readRegularFile(u"/proc/self/status"_s);
+        ASSERT_TRUE(status);
+        EXPECT_TRUE(status->startsWith("Name:"));
+    }
 }
 
 } // namespace
