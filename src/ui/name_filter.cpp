@@ -4,6 +4,7 @@
 #include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QLineEdit>
 
 namespace {
@@ -12,7 +13,8 @@ constexpr int kVisibleRows = 20;
 
 } // namespace
 
-NameFilter::NameFilter(QComboBox* box) : QObject(box), completer_(new QCompleter(box->model(), this))
+NameFilter::NameFilter(QComboBox* box)
+    : QObject(box), edit_(box->lineEdit()), completer_(new QCompleter(box->model(), this))
 {
     completer_->setCompletionColumn(box->modelColumn());
     completer_->setCompletionMode(QCompleter::PopupCompletion);
@@ -21,22 +23,38 @@ NameFilter::NameFilter(QComboBox* box) : QObject(box), completer_(new QCompleter
     completer_->setMaxVisibleItems(kVisibleRows);
     completer_->popup()->setObjectName(box->objectName() + QStringLiteral("Filter"));
 
+    completer_->popup()->installEventFilter(this);
+    connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        typed_ = text;
+        highlighted_.clear();
+        picked_ = false;
+    });
+    connect(completer_, qOverload<const QString&>(&QCompleter::highlighted), this,
+            [this](const QString& name) { highlighted_ = name; });
+
     // Set on the line edit, not on the box: a completer of the box makes the box go to the
     // picked entry itself, before the tab could ask about the edits of the row it leaves.
-    box->lineEdit()->setCompleter(completer_);
+    edit_->setCompleter(completer_);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) {
+                picked_ = true;
                 // The index is one of the completer's own filtered model, over the box's model.
                 const auto* filtered =
                     qobject_cast<const QAbstractProxyModel*>(completer_->completionModel());
-                pickedRow_ = filtered ? filtered->mapToSource(index).row() : -1;
+                const int row = filtered ? filtered->mapToSource(index).row() : -1;
+                if (row >= 0)
+                    QMetaObject::invokeMethod(
+                        this, [this, row] { emit picked(row); }, Qt::QueuedConnection);
             });
-    // The line edit takes the picked name as its text on the same pick, after the signal above:
-    // the pick is told only then, so that what the tab shows afterwards stays shown.
-    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this, [this] {
-        const int row = pickedRow_;
-        pickedRow_ = -1;
-        if (row >= 0)
-            emit picked(row);
-    });
+}
+
+bool NameFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    // Going through the names with the arrow keys writes each one into the box. Closed without a
+    // pick, the box shows again what was typed, which is what the form holds; a text the program
+    // has set meanwhile (the tab showing another row) stays.
+    if (watched == completer_->popup() && event->type() == QEvent::Hide && !picked_ &&
+        !highlighted_.isEmpty() && edit_->text() == highlighted_)
+        edit_->setText(typed_);
+    return QObject::eventFilter(watched, event);
 }

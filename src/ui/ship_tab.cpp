@@ -65,6 +65,14 @@ ShipTab::ShipTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent)
     refresh();
 }
 
+ShipTab::~ShipTab()
+{
+    // The name box loses the focus while the tab's children are destroyed, after this object:
+    // a name typed there would still make the box go to the entry of that name and call back.
+    shipName_->disconnect(this);
+    shipName_->lineEdit()->disconnect(this);
+}
+
 QLineEdit* ShipTab::formBox(const QString& name, QString ShipForm::*field, const QString& toolTip)
 {
     auto* box = new QLineEdit;

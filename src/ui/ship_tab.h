@@ -24,6 +24,7 @@ class ShipTab : public QWidget
     Q_OBJECT
 public:
     ShipTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~ShipTab() override;
 
     // Shows the workspace: the ship list, the form, the class and planet lists, both trees.
     void refresh();

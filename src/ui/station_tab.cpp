@@ -46,6 +46,14 @@ StationTab::StationTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent)
     refresh();
 }
 
+StationTab::~StationTab()
+{
+    // The name box loses the focus while the tab's children are destroyed, after this object:
+    // a name typed there would still make the box go to the entry of that name and call back.
+    stationName_->disconnect(this);
+    stationName_->lineEdit()->disconnect(this);
+}
+
 QLineEdit* StationTab::formBox(const QString& name, QString StationForm::*field, const QString& toolTip)
 {
     auto* box = new QLineEdit;

@@ -21,6 +21,7 @@ class StationTab : public QWidget
     Q_OBJECT
 public:
     StationTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~StationTab() override;
 
     // Shows the workspace: the station list, the form, the planet and class lists.
     void refresh();

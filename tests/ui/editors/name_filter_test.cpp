@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
+#include <QApplication>
 
 namespace {
 
@@ -27,7 +28,11 @@ protected:
         tab = std::make_unique<Tab>(ws, dialogs);
         tab->resize(1000, 700);
         tab->show();
+        // The line edit offers the names it completes only while it has the keyboard focus, as
+        // it has while the user types.
         tab->activateWindow();
+        QApplication::processEvents();
+        ASSERT_TRUE(tab->isActiveWindow());
     }
     template <typename T> T* control(const char* name)
     {
@@ -45,6 +50,7 @@ protected:
     {
         QLineEdit* edit = nameBox()->lineEdit();
         edit->setFocus();
+        ASSERT_TRUE(edit->hasFocus());
         edit->selectAll();
         for (const QChar c : text)
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
@@ -71,6 +77,8 @@ protected:
         for (int i = 0; i <= row; ++i)
             QTest::keyClick(filtered(), Qt::Key_Down);
         QTest::keyClick(filtered(), Qt::Key_Return);
+        // The pick is told from the event loop, once the completer is done with it.
+        QApplication::processEvents();
     }
     QLabel* note() { return control<QLabel>(noteName); }
 
@@ -117,6 +125,7 @@ TEST_F(NameFilterTest, AFilteredShipPickedIsShownAndTheSearchIsNoRename)
     ASSERT_EQ(offered().size(), 1);
     const QRect first = filtered()->visualRect(filtered()->model()->index(0, 0));
     QTest::mouseClick(filtered()->viewport(), Qt::LeftButton, {}, first.center());
+    QApplication::processEvents();
     EXPECT_EQ(ws.doc.shipIndex, 1);
     EXPECT_EQ(nameBox()->currentText(), QString::fromUtf8("Ærø Clipper"));
     EXPECT_TRUE(dialogs.shown.isEmpty());
@@ -169,6 +178,22 @@ TEST_F(NameFilterTest, TheNoteTellsOfARenameUntilValidationOrUntilTheNameMatches
     EXPECT_TRUE(note()->isHidden());
 }
 
+// The arrow keys write each offered name into the box; closing the list without a pick shows
+// what was typed again, which is what validation would store.
+TEST_F(NameFilterTest, ClosingTheNamesWithoutAPickKeepsWhatWasTyped)
+{
+    showTab<ShipTab>();
+    typeName("moon");
+    QTest::keyClick(filtered(), Qt::Key_Down);
+    EXPECT_EQ(nameBox()->currentText(), "Moonhopper");
+    QTest::keyClick(filtered(), Qt::Key_Escape);
+    EXPECT_FALSE(filtered()->isVisible());
+    EXPECT_EQ(nameBox()->currentText(), "moon");
+    EXPECT_EQ(ws.shipForm.name, "moon");
+    EXPECT_EQ(note()->text(), "Validation renames Nightjar to moon");
+    EXPECT_EQ(ws.doc.shipIndex, 0);
+}
+
 // The whole name of another ship and Enter go to that ship: what was typed found it.
 TEST_F(NameFilterTest, EnterOnTheWholeNameOfAnotherShipShowsItWithoutARename)
 {
@@ -179,6 +204,18 @@ TEST_F(NameFilterTest, EnterOnTheWholeNameOfAnotherShipShowsItWithoutARename)
     EXPECT_EQ(nameBox()->currentText(), "Pathfinder");
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(ws.doc.shipNames[0], "Nightjar");
+}
+
+// The name box loses the focus while the tab is destroyed; the whole name of another ship typed
+// there makes the box go to that entry, which must not call back into the tab that is going.
+TEST_F(NameFilterTest, ATabDestroyedWithAnotherShipsNameTypedGoesQuietly)
+{
+    showTab<ShipTab>();
+    typeName("PATHFINDER");
+    QTest::keyClick(filtered(), Qt::Key_Escape);
+    tab.reset();
+    EXPECT_EQ(ws.doc.shipIndex, 0);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
 // Picking the ship already shown, in its list or among the filtered names, keeps the edits its
