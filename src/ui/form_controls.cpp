@@ -76,6 +76,8 @@ QLabel* noteLabel(const QString& name)
     auto* label = new QLabel;
     label->setObjectName(name);
     label->setStyleSheet(QStringLiteral("QLabel { color: #0d47a1; font-style: italic; }"));
+    // Long names wrap the note instead of widening the page.
+    label->setWordWrap(true);
     label->hide();
     return label;
 }

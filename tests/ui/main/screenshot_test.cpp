@@ -157,6 +157,14 @@ TEST_F(Screenshots, FilteredNamesAndTheFindWindow)
     save(&picture, "ship-name-filtered");
     QTest::keyClick(filtered, Qt::Key_Escape);
 
+    // A long rename in the small window: the note wraps beside the box.
+    window.resize(800, 600);
+    name->selectAll();
+    QTest::keyClicks(name, "Nightjar of the Outer Belt Survey");
+    QTest::keyClick(name->completer()->popup(), Qt::Key_Escape);
+    QApplication::processEvents();
+    save(&window, "ship-rename-small");
+
     window.menuItem("MenuFind")->trigger();
     auto* find = window.findChild<QDialog*>("FindWindow");
     ASSERT_NE(find, nullptr);
