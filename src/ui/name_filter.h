@@ -19,9 +19,6 @@ class NameFilter : public QObject
 public:
     explicit NameFilter(QComboBox* box);
 
-    // The open list of names, for tests and screenshots.
-    QCompleter* completer() const { return completer_; }
-
 signals:
     // The entry at `row` of the box's list was picked from the filtered names.
     void picked(int row);
