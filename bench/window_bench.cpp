@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,10 +64,16 @@ public:
     {
         const QString start = scratch().filePath(QStringLiteral("start"));
         QDir().mkpath(start);
-        QFile settings(start + QStringLiteral("/vex.cfg"));
-        if (settings.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            settings.write(installation().simFolder.toUtf8() + "\r\n");
+        {
+            // Closed before the window reads it: an unflushed file reads empty, and the window
+            // then opened the folder search and waited for it.
+            QFile settings(start + QStringLiteral("/vex.cfg"));
+            if (settings.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                settings.write(installation().simFolder.toUtf8() + "\r\n");
+        }
         MessageService::instance().setResponder([](const UserMessage&) { return MessageAnswer::Yes; });
+        // A dialog the run did not expect is closed at once rather than waited for.
+        MessageService::instance().setModalResponder([](QDialog&) { return int(QDialog::Rejected); });
         window_ = std::make_unique<Vex>(start);
         window_->resize(1040, 760);
         window_->show();

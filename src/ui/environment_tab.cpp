@@ -4,6 +4,7 @@
 #include "editing/save_text_checks.h"
 #include "editing/scenario_session.h"
 #include "form_controls.h"
+#include "wide_popup_list.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -45,11 +46,6 @@ QLabel* caption(const QString& name, const QString& text)
     auto* label = new QLabel(text);
     label->setObjectName(name);
     return label;
-}
-
-void selectEntry(QComboBox* box, int index)
-{
-    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
 }
 
 } // namespace
@@ -106,8 +102,9 @@ void EnvironmentTab::buildControls()
     shipFocus_->setFrameShape(QFrame::Panel);
     shipFocus_->setFrameShadow(QFrame::Sunken);
     shipFocus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    possibleShipFocus_ = dropDownList(QStringLiteral("PossibleShipFocus"),
-                                      QStringLiteral("List of the ships available in the scenario"));
+    possibleShipFocus_ = new WidePopupList;
+    possibleShipFocus_->setObjectName(QStringLiteral("PossibleShipFocus"));
+    possibleShipFocus_->setToolTip(QStringLiteral("List of the ships available in the scenario"));
     // Entries are "name:class": the box grows with them up to a bound, the open list shows them whole.
     possibleShipFocus_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     possibleShipFocus_->setMaximumWidth(possibleShipFocus_->fontMetrics().averageCharWidth() * 40);
@@ -200,10 +197,10 @@ void EnvironmentTab::refresh()
     showing_ = true;
     const Scenario& doc = ws_.doc;
 
-    planetarySystem_->clear();
+    QStringList systems;
     for (const NamedFile& system : ws_.planetarySystems)
-        planetarySystem_->addItem(system.name);
-    selectEntry(planetarySystem_, ws_.planetarySystemIndex);
+        systems.append(system.name);
+    showEntries(planetarySystem_, systems, ws_.planetarySystemIndex);
     if (ws_.planetarySystemIndex >= 0)
         appliedSystem_->setText(QString::number(ws_.appliedSystemIndex));
 
@@ -217,10 +214,7 @@ void EnvironmentTab::refresh()
     showDescriptionHint();
 
     shipFocus_->setText(doc.shipFocus);
-    possibleShipFocus_->clear();
-    possibleShipFocus_->addItems(doc.possibleShipFocus);
-    widenPopupToEntries(possibleShipFocus_);
-    selectEntry(possibleShipFocus_, doc.possibleShipFocusIndex);
+    showEntries(possibleShipFocus_, doc.possibleShipFocus, doc.possibleShipFocusIndex);
 
     if (doc.startDate.isValid()) {
         calendar_->setSelectedDate(doc.startDate);

@@ -1,6 +1,7 @@
 #include "form_controls.h"
 
-#include <QAbstractItemView>
+#include "name_filter.h"
+
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStyle>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -40,13 +42,6 @@ void limitPopupRows(QComboBox* box, int rows)
     box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
 }
 
-void widenPopupToEntries(QComboBox* box)
-{
-    QAbstractItemView* view = box->view();
-    const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
-}
-
 void widenToTitle(QWidget* window)
 {
     QFont titleFont = window->font();
@@ -76,20 +71,49 @@ QGroupBox* frame(const QString& name, const QString& title)
     return box;
 }
 
-void showEntries(QComboBox* box, const QStringList& entries, int selected)
+QLabel* noteLabel(const QString& name)
 {
-    box->clear();
-    box->addItems(entries);
-    box->setCurrentIndex(selected >= 0 && selected < entries.size() ? selected : -1);
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setStyleSheet(QStringLiteral("QLabel { color: #0d47a1; font-style: italic; }"));
+    // Long names wrap the note instead of widening the page.
+    label->setWordWrap(true);
+    label->hide();
+    return label;
 }
 
-void makeNameBox(QComboBox* box)
+namespace {
+
+// The entries a list was last filled with. Kept as the list itself: a copy shares the caller's
+// data, so an unchanged list of names compares equal at once, without looking at its entries.
+const char* const kShownEntries = "shownEntries";
+
+} // namespace
+
+bool showEntries(QComboBox* box, const QStringList& entries, int selected)
+{
+    const QVariant shown = box->property(kShownEntries);
+    const bool same = box->count() == entries.size() && shown.isValid() && shown.toStringList() == entries;
+    if (!same) {
+        box->clear();
+        box->addItems(entries);
+        box->setProperty(kShownEntries, entries);
+    }
+    box->setCurrentIndex(selected >= 0 && selected < entries.size() ? selected : -1);
+    return !same;
+}
+
+NameFilter* makeNameBox(QComboBox* box)
 {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setDuplicatesEnabled(true);
+    // The completer an editable list comes with completes the whole name in place as it is
+    // typed, which turns a new name into an existing one; the filter replaces it.
     box->setCompleter(nullptr);
     box->setMinimumContentsLength(28);
+    limitPopupRows(box, 20);
+    return new NameFilter(box);
 }
 
 void showValidationPending(QPushButton* button, bool pending)

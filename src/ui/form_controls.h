@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class NameFilter;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -25,10 +26,10 @@ QPushButton* commandButton(const QString& name, const QString& caption, const QS
 // A drop-down that opens as a scrolling list of `rows` rows below the box; styles that open a
 // list of every entry over the box (a full-screen column of 60 minutes) are told not to.
 void limitPopupRows(QComboBox* box, int rows);
-// Widens the open list of a drop-down to its longest entry, however narrow the box itself is;
-// called after the entries changed.
-void widenPopupToEntries(QComboBox* box);
 QGroupBox* frame(const QString& name, const QString& title);
+// A short note beside a control that tells what the next validation will do with what was
+// typed there; hidden while it has nothing to tell.
+QLabel* noteLabel(const QString& name);
 // Keeps a small tool window at least as wide as its title (in a bold title font) with the room
 // a title bar takes for its icon and buttons, so that the title is not cut short; called after
 // the title and the window's layout are set.
@@ -42,10 +43,12 @@ void showValidationPending(QPushButton* button, bool pending);
 bool settlePendingEdits(UserDialogs& dialogs, const UserMessage& question, const std::function<bool()>& validate,
                         const std::function<void()>& discard);
 
-// Fills a list with `entries` and selects entry `selected`, or none when it is out of range.
-// Callers block the list's signals: a rebuild emits selection changes of its own.
-void showEntries(QComboBox* box, const QStringList& entries, int selected);
+// Shows `entries` in a list and selects entry `selected`, or none when it is out of range. The
+// list is filled anew only when its entries differ from those it shows: with thousands of
+// ships, refilling every list at every click is what the user waits for. Callers block the
+// list's signals: a refill emits selection changes of its own. Returns whether it refilled.
+bool showEntries(QComboBox* box, const QStringList& entries, int selected);
 // Turns an editable list into the name box of an editor: entries change only through
-// validation, so typed text is a new name, never a new entry, and it is not completed from
-// the other names.
-void makeNameBox(QComboBox* box);
+// validation, so typed text is a new name, never a new entry; the typed text also filters the
+// names (see NameFilter), whose picks the tab shows. Both lists show 20 rows.
+NameFilter* makeNameBox(QComboBox* box);

@@ -10,7 +10,7 @@ namespace {
 struct Item
 {
     const char* name;
-    const char* caption; // nullptr: a separator
+    const char* caption; // UTF-8; nullptr: a separator
     bool enabled;
     std::initializer_list<const char*> keys = {}; // shortcuts, the first shown in the menu
 };
@@ -39,6 +39,8 @@ const Menu kMenus[] = {
      {
          {"MenuUndo", "&Undo", false, {"Ctrl+Z"}},
          {"MenuRedo", "&Redo", false, {"Ctrl+Shift+Z", "Ctrl+Y"}},
+         {"MenuEdit1", nullptr, true},
+         {"MenuFind", "&Find ship or station…", false, {"Ctrl+F"}},
      }},
     {"Menu30",
      "&Tools",
@@ -68,7 +70,7 @@ QHash<QString, QAction*> buildMainMenus(QMenuBar* bar)
         shown->setObjectName(QString::fromLatin1(menu.name));
         for (const Item& item : menu.items) {
             QAction* action =
-                item.caption ? shown->addAction(QString::fromLatin1(item.caption)) : shown->addSeparator();
+                item.caption ? shown->addAction(QString::fromUtf8(item.caption)) : shown->addSeparator();
             action->setObjectName(QString::fromLatin1(item.name));
             action->setEnabled(item.enabled);
             QList<QKeySequence> keys;

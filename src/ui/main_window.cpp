@@ -20,6 +20,7 @@
 #include "environment_tab.h"
 #include "error_log.h"
 #include "external_programs.h"
+#include "find_window.h"
 #include "folder_management.h"
 #include "folder_search_dialog.h"
 #include "main_menus.h"
@@ -191,6 +192,7 @@ void Vex::connectMenus()
         {"Menu31", &Vex::informationCommand},
         {"Menu34", &Vex::converterCommand},
         {"SystemMapMenu", &Vex::systemMapCommand},
+        {"MenuFind", &Vex::findCommand},
         {"Menu22", &Vex::aboutCommand},
     };
     for (const auto& [name, command] : commands)
@@ -361,7 +363,7 @@ void Vex::showScenario()
         tabs_->setCurrentIndex(0);
         tabs_->show();
     }
-    enable(menus_, {"Menu31", "Menu35", "Menu12"}, true);
+    enable(menus_, {"Menu31", "Menu35", "Menu12", "MenuFind"}, true);
 }
 
 void Vex::openCommand()
@@ -648,6 +650,22 @@ void Vex::showMapObject(bool station, int row)
         ships_->refresh();
         tabs_->setCurrentIndex(2);
     }
+}
+
+void Vex::findCommand()
+{
+    if (!find_) {
+        find_ = new FindWindow(ws_, this);
+        connect(find_, &FindWindow::entryChosen, this, &Vex::showFoundEntry);
+    }
+    find_->showForSearch();
+}
+
+void Vex::showFoundEntry(EntryKind kind, int row)
+{
+    const bool station = kind == EntryKind::Station;
+    if (station ? stations_->showStation(row) : ships_->showShip(row))
+        tabs_->setCurrentIndex(station ? 1 : 2);
 }
 
 void Vex::aboutCommand()

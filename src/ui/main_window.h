@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/find_entries.h"
 #include "editing/workspace.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 class CoordinateConverter;
 class EnvironmentTab;
 class ErrorLog;
+class FindWindow;
 class MessageService;
 class PlanetarySystemInformation;
 class QAction;
@@ -72,6 +74,9 @@ private:
     void converterCommand();
     void systemMapCommand();
     void showMapObject(bool station, int row);
+    void findCommand();
+    // The station or ship picked in the find window, shown in its tab through the tab's own path.
+    void showFoundEntry(EntryKind kind, int row);
     void aboutCommand();
 
     // Before the scenario is left (Open, closing): pending form edits settled, then, when the
@@ -116,6 +121,7 @@ private:
     QPointer<PlanetarySystemInformation> information_;
     QPointer<CoordinateConverter> converter_;
     QPointer<SystemMapWindow> systemMap_;
+    QPointer<FindWindow> find_;
     QPointer<QWidget> loadFile_;
     QPointer<QWidget> about_;
     QPointer<QWidget> deleteFile_;

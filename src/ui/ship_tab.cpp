@@ -4,9 +4,11 @@
 #include "editing/orbit_placement.h"
 #include "field_hints.h"
 #include "form_controls.h"
+#include "name_filter.h"
 #include "orbit_from_elements_window.h"
 #include "place_tree_view.h"
 #include "editing/pending_edits.h"
+#include "editing/rename_note.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -63,6 +65,14 @@ ShipTab::ShipTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent)
     refresh();
 }
 
+ShipTab::~ShipTab()
+{
+    // The name box loses the focus while the tab's children are destroyed, after this object:
+    // a name typed there would still make the box go to the entry of that name and call back.
+    shipName_->disconnect(this);
+    shipName_->lineEdit()->disconnect(this);
+}
+
 QLineEdit* ShipTab::formBox(const QString& name, QString ShipForm::*field, const QString& toolTip)
 {
     auto* box = new QLineEdit;
@@ -76,7 +86,8 @@ QWidget* ShipTab::buildHeading()
 {
     shipName_ =
         listBox(QStringLiteral("ShipName"), QStringLiteral("List of the ship integrated in the scenario"));
-    makeNameBox(shipName_);
+    connect(makeNameBox(shipName_), &NameFilter::picked, this, &ShipTab::searchPicked);
+    renameNote_ = noteLabel(QStringLiteral("ShipRenameNote"));
 
     shipIndex_ = new QLabel;
     shipIndex_->setObjectName(QStringLiteral("ShipIndex"));
@@ -99,6 +110,7 @@ QWidget* ShipTab::buildHeading()
     grid->addWidget(new QLabel(QStringLiteral("Ship name")), 0, 0);
     grid->addWidget(shipName_, 0, 1, 1, 2);
     grid->addWidget(shipIndex_, 0, 3);
+    grid->addWidget(renameNote_, 0, 3, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("Ship Class")), 1, 0);
     grid->addWidget(shipClass_, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Possible Ship Class")), 1, 2, Qt::AlignRight);
@@ -372,6 +384,7 @@ void ShipTab::connectControls()
         ws_.shipForm.name = text;
         showOrbitAndHints();
         showPending();
+        showRenameNote();
     });
     connect(shipName_, &QComboBox::activated, this, &ShipTab::shipActivated);
     connect(spacecraft_, &QComboBox::currentIndexChanged, this,
@@ -420,6 +433,14 @@ void ShipTab::refresh()
     dockedTree_->setPlaceTree(ws_.dockTree);
     showOrbitAndHints();
     showPending();
+    showRenameNote();
+}
+
+void ShipTab::showRenameNote()
+{
+    const QString note = renameNote(ws_.shipShown.name, ws_.shipForm.name);
+    renameNote_->setText(note);
+    renameNote_->setVisible(!note.isEmpty());
 }
 
 void ShipTab::showPending()
@@ -477,11 +498,35 @@ void ShipTab::showLevels()
 
 void ShipTab::shipActivated(int index)
 {
+    // The box goes to the entry whose name was typed whole (Enter, or leaving the box): that
+    // text found a ship, it is no new name for the one shown.
+    if (index >= 0 && index < ws_.doc.shipNames.size() && index != ws_.doc.shipIndex &&
+        ws_.shipForm.name.compare(ws_.doc.shipNames[index], Qt::CaseInsensitive) == 0)
+        ws_.shipForm.name = ws_.shipShown.name;
+    showShip(index);
+}
+
+void ShipTab::searchPicked(int row)
+{
+    // What was typed to find the ship was a search, not a new name for the ship shown.
+    ws_.shipForm.name = ws_.shipShown.name;
+    showShip(row);
+}
+
+bool ShipTab::showShip(int row)
+{
+    // Picking the ship shown keeps what the form holds: the box itself goes back to the row's
+    // entry when a name differing only in letter case is typed, and a re-showing would lose it.
+    if (row == ws_.doc.shipIndex) {
+        refresh();
+        return true;
+    }
     // Validating first may rebuild the list: the chosen ship is found again by its place.
-    if (index != ws_.doc.shipIndex && !settlePending())
-        return;
-    selectShip(ws_, index);
+    if (!settlePending() || row < 0 || row >= ws_.doc.shipNames.size())
+        return false;
+    selectShip(ws_, row);
     refresh();
+    return true;
 }
 
 void ShipTab::statusClicked(ShipStatusOption option)

@@ -24,12 +24,17 @@ class ShipTab : public QWidget
     Q_OBJECT
 public:
     ShipTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~ShipTab() override;
 
     // Shows the workspace: the ship list, the form, the class and planet lists, both trees.
     void refresh();
     // Before the shown ship is left: pending edits validated or discarded as the user answers.
     // Whether to go on (false on Cancel, or when validation refused the form).
     bool settlePending();
+    // Shows the ship at `row` as picking it in the ship list does: a ship left with pending edits
+    // is settled first; the ship already shown stays as it is, edits included. Whether the ship
+    // is shown (false on Cancel, or when validation refused the form).
+    bool showShip(int row);
 
 signals:
     // A ship was validated, added or deleted: the focus ship and its candidates may have changed.
@@ -66,7 +71,11 @@ private:
     // The validation button stands out while the form holds pending edits.
     void showPending();
 
+    // The note beside the name box while the typed name differs from the stored one.
+    void showRenameNote();
+
     void shipActivated(int index);
+    void searchPicked(int row);
     void statusClicked(ShipStatusOption option);
     void validateClicked();
     void addClicked();
@@ -78,6 +87,7 @@ private:
     UserDialogs& dialogs_;
 
     QComboBox* shipName_ = nullptr;
+    QLabel* renameNote_ = nullptr;
     QPushButton* validate_ = nullptr;
     bool shownPending_ = false;
     QLabel* shipIndex_ = nullptr;

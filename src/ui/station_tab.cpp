@@ -4,8 +4,10 @@
 #include "editing/form_elements.h"
 #include "editing/station_editing.h"
 #include "editing/pending_edits.h"
+#include "editing/rename_note.h"
 #include "field_hints.h"
 #include "form_controls.h"
+#include "name_filter.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -44,6 +46,14 @@ StationTab::StationTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent)
     refresh();
 }
 
+StationTab::~StationTab()
+{
+    // The name box loses the focus while the tab's children are destroyed, after this object:
+    // a name typed there would still make the box go to the entry of that name and call back.
+    stationName_->disconnect(this);
+    stationName_->lineEdit()->disconnect(this);
+}
+
 QLineEdit* StationTab::formBox(const QString& name, QString StationForm::*field, const QString& toolTip)
 {
     auto* box = new QLineEdit;
@@ -57,7 +67,8 @@ void StationTab::buildControls()
 {
     stationName_ = listBox(QStringLiteral("StationName"),
                            QStringLiteral("Displays all the stations integrated in the scenario file"));
-    makeNameBox(stationName_);
+    connect(makeNameBox(stationName_), &NameFilter::picked, this, &StationTab::searchPicked);
+    renameNote_ = noteLabel(QStringLiteral("StationRenameNote"));
 
     stationIndex_ = new QLabel;
     stationIndex_->setObjectName(QStringLiteral("StationIndex"));
@@ -83,6 +94,7 @@ void StationTab::buildControls()
     heading->addWidget(new QLabel(QStringLiteral("Station name")), 0, 0);
     heading->addWidget(stationName_, 0, 1, 1, 2);
     heading->addWidget(stationIndex_, 0, 3);
+    heading->addWidget(renameNote_, 0, 3, 1, 3);
     heading->addWidget(new QLabel(QStringLiteral("Station Class")), 1, 0);
     heading->addWidget(className_, 1, 1);
     heading->addWidget(new QLabel(QStringLiteral("Possible station class")), 1, 2, Qt::AlignRight);
@@ -259,6 +271,7 @@ void StationTab::connectControls()
         ws_.stationForm.name = text;
         showOrbitAndHints();
         showPending();
+        showRenameNote();
     });
     connect(stationName_, &QComboBox::activated, this, &StationTab::stationActivated);
     connect(stationRef_, &QComboBox::currentIndexChanged, this,
@@ -309,6 +322,14 @@ void StationTab::refresh()
         form.epochMinute >= 0 && form.epochMinute < epochMinute_->count() ? form.epochMinute : -1);
     showOrbitAndHints();
     showPending();
+    showRenameNote();
+}
+
+void StationTab::showRenameNote()
+{
+    const QString note = renameNote(ws_.stationShown.name, ws_.stationForm.name);
+    renameNote_->setText(note);
+    renameNote_->setVisible(!note.isEmpty());
 }
 
 void StationTab::showPending()
@@ -364,10 +385,35 @@ bool StationTab::eventFilter(QObject* watched, QEvent* event)
 
 void StationTab::stationActivated(int index)
 {
-    if (index != ws_.doc.stationIndex && !settlePending())
-        return;
-    selectStation(ws_, index);
+    // The box goes to the entry whose name was typed whole (Enter, or leaving the box): that
+    // text found a station, it is no new name for the one shown.
+    if (index >= 0 && index < ws_.doc.stationNames.size() && index != ws_.doc.stationIndex &&
+        ws_.stationForm.name.compare(ws_.doc.stationNames[index], Qt::CaseInsensitive) == 0)
+        ws_.stationForm.name = ws_.stationShown.name;
+    showStation(index);
+}
+
+void StationTab::searchPicked(int row)
+{
+    // What was typed to find the station was a search, not a new name for the station shown.
+    ws_.stationForm.name = ws_.stationShown.name;
+    showStation(row);
+}
+
+bool StationTab::showStation(int row)
+{
+    // Picking the station shown keeps what the form holds: the box itself goes back to the
+    // row's entry when a name differing only in letter case is typed, and a re-showing would
+    // lose it.
+    if (row == ws_.doc.stationIndex) {
+        refresh();
+        return true;
+    }
+    if (!settlePending() || row < 0 || row >= ws_.doc.stationNames.size())
+        return false;
+    selectStation(ws_, row);
     refresh();
+    return true;
 }
 
 void StationTab::validateClicked()

@@ -21,12 +21,17 @@ class StationTab : public QWidget
     Q_OBJECT
 public:
     StationTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~StationTab() override;
 
     // Shows the workspace: the station list, the form, the planet and class lists.
     void refresh();
     // Before the shown station is left: pending edits validated or discarded as the user answers.
     // Whether to go on (false on Cancel, or when validation refused the form).
     bool settlePending();
+    // Shows the station at `row` as picking it in the station list does: a station left with
+    // pending edits is settled first; the station already shown stays as it is, edits included.
+    // Whether the station is shown (false on Cancel, or when validation refused the form).
+    bool showStation(int row);
 
 signals:
     // A station was validated or deleted: the ship tab's trees and display may have changed.
@@ -50,7 +55,11 @@ private:
     // The validation button stands out while the form holds pending edits.
     void showPending();
 
+    // The note beside the name box while the typed name differs from the stored one.
+    void showRenameNote();
+
     void stationActivated(int index);
+    void searchPicked(int row);
     void validateClicked();
     void deleteClicked();
     void addClicked();
@@ -61,6 +70,7 @@ private:
     UserDialogs& dialogs_;
 
     QComboBox* stationName_ = nullptr;
+    QLabel* renameNote_ = nullptr;
     QPushButton* validate_ = nullptr;
     bool shownPending_ = false;
     QLabel* stationIndex_ = nullptr;

@@ -6,8 +6,12 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTest>
 
@@ -127,6 +131,46 @@ TEST_F(Screenshots, OpenDropDownLists)
         save(box->view()->window(), QStringLiteral("list-") + name);
         box->hidePopup();
     }
+}
+
+// The ship names filtered as they are typed, with the rename note beside the box, and the
+// find window.
+TEST_F(Screenshots, FilteredNamesAndTheFindWindow)
+{
+    Vex& window = startEditor();
+    openScenario("", "Earth Orbit Rendezvous.scn");
+    window.show();
+    child<QTabWidget>(&window, "SSTab1")->setCurrentIndex(2);
+    QLineEdit* name = child<QComboBox>(&window, "ShipName")->lineEdit();
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "pper");
+    QApplication::processEvents();
+    QWidget* filtered = name->completer()->popup();
+    ASSERT_TRUE(filtered->isVisible());
+    // The open list is a window of its own: painted over the main window where it opened.
+    QPixmap typed = window.grab();
+    QPainter(&typed).drawPixmap(window.mapFromGlobal(filtered->mapToGlobal(QPoint(0, 0))), filtered->grab());
+    QLabel picture;
+    picture.setPixmap(typed);
+    picture.resize(typed.size());
+    save(&picture, "ship-name-filtered");
+    QTest::keyClick(filtered, Qt::Key_Escape);
+
+    // A long rename in the small window: the note wraps beside the box.
+    window.resize(800, 600);
+    name->selectAll();
+    QTest::keyClicks(name, "Nightjar of the Outer Belt Survey");
+    QTest::keyClick(name->completer()->popup(), Qt::Key_Escape);
+    QApplication::processEvents();
+    save(&window, "ship-rename-small");
+
+    window.menuItem("MenuFind")->trigger();
+    auto* find = window.findChild<QDialog*>("FindWindow");
+    ASSERT_NE(find, nullptr);
+    QTest::keyClicks(child<QLineEdit>(find, "FindText"), "e");
+    QApplication::processEvents();
+    save(find, "find-window");
 }
 
 } // namespace

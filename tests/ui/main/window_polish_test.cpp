@@ -14,7 +14,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 
 #include <algorithm>
 
@@ -121,9 +123,34 @@ TEST_F(EditorTest, HourAndMinuteOpenAsShortListsAndPossibleShipsShowsWholeEntrie
     }
     auto* ships = child<QComboBox>(&window, "PossibleShipFocus");
     ASSERT_GT(ships->count(), 1);
+    // Measured as the list opens.
+    ships->showPopup();
+    settle();
     for (int i = 0; i < ships->count(); ++i)
-        EXPECT_GE(ships->view()->minimumWidth(), ships->fontMetrics().horizontalAdvance(ships->itemText(i)))
+        EXPECT_GE(ships->view()->width(), ships->fontMetrics().horizontalAdvance(ships->itemText(i)))
             << ships->itemText(i).toStdString();
+    ships->hidePopup();
+}
+
+// Validating a ship rebuilds the focus candidates from the table: equal candidates leave the
+// list as it is, a renamed ship refills it.
+TEST_F(EditorTest, ThePossibleShipsAreRefilledOnlyWhenACandidateChanged)
+{
+    Vex& window = startEditor();
+    openScenario("", "Earth Orbit Rendezvous.scn");
+    auto* ships = child<QComboBox>(&window, "PossibleShipFocus");
+    QSignalSpy removed(ships->model(), &QAbstractItemModel::rowsRemoved);
+    auto* validate = child<QAbstractButton>(&window, "Command4");
+    validate->click();
+    EXPECT_EQ(removed.count(), 0);
+
+    auto* name = child<QComboBox>(&window, "ShipName")->lineEdit();
+    name->selectAll();
+    QTest::keyClicks(name, "Kite");
+    answer({MessageAnswer::Ok}); // the focus ship was renamed away: its warning
+    validate->click();
+    EXPECT_GT(removed.count(), 0);
+    EXPECT_EQ(ships->itemText(0), "Kite:Skipper");
 }
 
 TEST_F(EditorTest, SaveAsOpensWithTheNameSelectedAndTheInformationWindowReturnsToTheDefaultBody)
