@@ -6,6 +6,7 @@
 #include "editing/pending_edits.h"
 #include "field_hints.h"
 #include "form_controls.h"
+#include "wrapping_layout.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -97,11 +98,13 @@ void StationTab::buildControls()
     heading->setColumnStretch(3, 2);
     heading->setColumnStretch(5, 1);
 
+    // The elements, the frames of rotation and actions, and the orbit side by side in a wide
+    // window; in a narrow one the orbit goes below, and the actions stay in sight at the top.
     orbitPanel_ = new DerivedOrbitPanel(QStringLiteral("Station"), Qt::Vertical);
-    auto* body = new QHBoxLayout;
+    auto* body = new WrappingLayout;
     body->addWidget(buildOrbitFrame(), 3);
-    body->addWidget(orbitPanel_, 3);
     body->addWidget(buildRightColumn(), 2);
+    body->addWidget(orbitPanel_, 3);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(heading);
