@@ -47,13 +47,23 @@ TEST_F(Screenshots, MainWindowEveryTabAndDialog)
 
     openScenario("", "Earth Orbit Rendezvous.scn");
     auto* tabs = child<QTabWidget>(&window, "SSTab1");
-    for (int tab = 0; tab < tabs->count(); ++tab) {
-        tabs->setCurrentIndex(tab);
-        save(&window, QStringLiteral("tab%1").arg(tab + 1));
+    auto* ships = child<QComboBox>(&window, "ShipName");
+    // Each tab, and the ship tab once per ship (one of each status), at the default size and at
+    // the smallest the window is made for.
+    for (const QString& size : {QString(), QStringLiteral("-small")}) {
+        if (!size.isEmpty())
+            window.resize(800, 600);
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            for (int row = 0; row < (tab == 2 ? ships->count() : 1); ++row) {
+                ships->setCurrentIndex(row);
+                emit ships->activated(row);
+                QApplication::processEvents();
+                const QString ship = tab == 2 ? QStringLiteral("-ship%1").arg(row + 1) : QString();
+                save(&window, QStringLiteral("tab%1%2%3").arg(tab + 1).arg(ship, size));
+            }
+        }
     }
-    window.resize(800, 600);
-    tabs->setCurrentIndex(0);
-    save(&window, "tab1-small");
 
     onDialog(photograph("open-dialog", [this](QDialog& dialog) {
         child<FolderList>(&dialog, "Dir1")->setPath(scenarioRoot() + "/Tutorials");
