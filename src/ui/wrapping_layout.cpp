@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int kSpacingOfNoStyle = 6;
+
 // The widths of `count` columns: each the widest preferred width among its items.
 QVector<int> columnWidths(const QVector<int>& preferred, int count)
 {
@@ -57,8 +59,9 @@ WrappingLayout::WrappingLayout(QWidget* parent) : QLayout(parent)
 
 WrappingLayout::~WrappingLayout()
 {
-    while (QLayoutItem* item = takeAt(0))
-        delete item;
+    // Taken out before it is deleted: a nested layout, deleted, asks its parent layout to remove it.
+    while (!entries_.isEmpty())
+        delete entries_.takeFirst().item;
 }
 
 void WrappingLayout::addWidget(QWidget* widget, int stretch)
@@ -117,11 +120,10 @@ bool WrappingLayout::hasHeightForWidth() const
 
 int WrappingLayout::gap() const
 {
+    // The spacing set, else that of the layout or the style around; styles that leave spacing to
+    // pairs of controls give none, and then the usual spacing of a form stands in.
     const int space = spacing();
-    if (space >= 0)
-        return space;
-    const QWidget* widget = parentWidget();
-    return widget ? widget->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, widget) : 6;
+    return space >= 0 ? space : kSpacingOfNoStyle;
 }
 
 QSize WrappingLayout::marginsSize() const

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -60,7 +62,15 @@ TEST_F(Screenshots, MainWindowEveryTabAndDialog)
                 emit ships->activated(row);
                 QApplication::processEvents();
                 const QString ship = tab == 2 ? QStringLiteral("-ship%1").arg(row + 1) : QString();
-                save(&window, QStringLiteral("tab%1%2%3").arg(tab + 1).arg(ship, size));
+                const QString name = QStringLiteral("tab%1%2%3").arg(tab + 1).arg(ship, size);
+                save(&window, name);
+                // A page taller than the window, also as it shows scrolled to its end.
+                QScrollBar* down = qobject_cast<QScrollArea*>(tabs->currentWidget())->verticalScrollBar();
+                if (down->maximum() > 0) {
+                    down->setValue(down->maximum());
+                    save(&window, name + QStringLiteral("-end"));
+                    down->setValue(0);
+                }
             }
         }
     }
