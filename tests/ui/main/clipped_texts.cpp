@@ -1,6 +1,7 @@
 #include "clipped_texts.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -168,6 +169,20 @@ void checkFrameTitles(const QWidget* window, QStringList& clipped)
     }
 }
 
+// A control that stands partly outside the widget it is in is cut by it, whatever its own size;
+// only the page in a scroll area moves beyond the area's view.
+template <typename Control> void checkPlaces(const QWidget* window, QStringList& clipped)
+{
+    for (const Control* control : shownControls<Control>(window)) {
+        const QWidget* parent = control->parentWidget();
+        const bool scrolled =
+            parent && qobject_cast<const QAbstractScrollArea*>(parent->parentWidget()) &&
+            parent == qobject_cast<const QAbstractScrollArea*>(parent->parentWidget())->viewport();
+        if (control != window && parent && !scrolled && !parent->rect().contains(control->geometry()))
+            clipped << entry(control, QStringLiteral("outside its ") + parent->metaObject()->className());
+    }
+}
+
 } // namespace
 
 QStringList clippedTexts(const QWidget* window)
@@ -178,5 +193,10 @@ QStringList clippedTexts(const QWidget* window)
     checkTextBoxes(window, clipped);
     checkLists(window, clipped);
     checkFrameTitles(window, clipped);
+    checkPlaces<QLabel>(window, clipped);
+    checkPlaces<QAbstractButton>(window, clipped);
+    checkPlaces<QLineEdit>(window, clipped);
+    checkPlaces<QComboBox>(window, clipped);
+    checkPlaces<QGroupBox>(window, clipped);
     return clipped;
 }

@@ -38,6 +38,8 @@ protected:
         return clippedTexts(&window).join(QStringLiteral(" | ")).toStdString();
     }
 
+    void SetUp() override { window.resize(600, 400); }
+
     QWidget window;
 };
 
@@ -110,6 +112,20 @@ TEST_F(ClippedTexts, ListsAreMeasuredForTheEntryTheyShowAndFramesForTheirTitle)
     list->resize(list->fontMetrics().horizontalAdvance(QStringLiteral("Nightjar:Skip")), list->height());
     frame->resize(frame->fontMetrics().horizontalAdvance(frame->title()) / 2, frame->height());
     EXPECT_EQ(found(), "List: Nightjar:Skipper | Frame: Position rel. to reference");
+}
+
+TEST_F(ClippedTexts, AControlPartlyOutsideTheWidgetItIsInIsCutByIt)
+{
+    auto* frame = add(new QGroupBox(QStringLiteral("Actions")), QStringLiteral("Frame3"));
+    frame->setGeometry(0, 0, 300, 200);
+    auto* button = new QPushButton(QStringLiteral("Delete station"), frame);
+    button->setObjectName(QStringLiteral("Command2"));
+    button->show();
+    button->setGeometry(QRect(QPoint(10, 40), button->sizeHint()));
+    EXPECT_EQ(found(), "");
+
+    button->move(300 - button->width() / 2, 40);
+    EXPECT_EQ(found(), "Command2: outside its QGroupBox");
 }
 
 } // namespace
