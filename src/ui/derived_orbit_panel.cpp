@@ -3,10 +3,11 @@
 #include "editing/orbit_text.h"
 #include "form_controls.h"
 #include "orbit_view.h"
+#include "wrapping_layout.h"
 
-#include <QBoxLayout>
 #include <QFormLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 DerivedOrbitPanel::DerivedOrbitPanel(const QString& prefix, Qt::Orientation viewPlacement, QWidget* parent)
     : QGroupBox(QStringLiteral("Orbit"), parent)
@@ -41,11 +42,16 @@ DerivedOrbitPanel::DerivedOrbitPanel(const QString& prefix, Qt::Orientation view
     text->addLayout(values);
     text->addWidget(note_);
     text->addWidget(elements_);
-    auto* layout = new QBoxLayout(
-        viewPlacement == Qt::Vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
-    layout->addLayout(text, viewPlacement == Qt::Vertical ? 0 : 2);
-    if (viewPlacement == Qt::Horizontal)
-        text->addStretch(1);
+    if (viewPlacement == Qt::Vertical) {
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(text, 0);
+        layout->addWidget(view_, 3);
+        return;
+    }
+    // Beside the values while the frame is wide enough for both, below them in a narrow window.
+    text->addStretch(1);
+    auto* layout = new WrappingLayout(this);
+    layout->addLayout(text, 2);
     layout->addWidget(view_, 3);
 }
 

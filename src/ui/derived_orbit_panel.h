@@ -12,8 +12,9 @@ class QLabel;
 // ("Station" gives StationDerivedOrbit, StationPeriapsisAltitude, StationApoapsisAltitude,
 // StationOrbitPeriod, StationOrbitNote, StationOrbitElements and StationOrbitView). A ship's
 // elements at the start date are shown under the note; a station's place at the start date is
-// marked on the view. The view is below the values
-// (Qt::Vertical), or beside them where the page has more width than height to spare.
+// marked on the view. The view is below the values (Qt::Vertical), or beside them where the
+// page has more width than height to spare (Qt::Horizontal; below them again when the frame is
+// too narrow for both side by side).
 class DerivedOrbitPanel : public QGroupBox
 {
     Q_OBJECT

@@ -164,6 +164,9 @@ void Vex::buildWindow()
     layout->addWidget(picture_, 1);
     layout->addWidget(tabs_, 1);
     setCentralWidget(central);
+    // The status bar is there from the start: made at its first message, it would take its
+    // height from the pages then and move them.
+    setStatusBar(new QStatusBar);
     resize(1040, 760);
 
     watch_ = new ScenarioFileWatch(this);

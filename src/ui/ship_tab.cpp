@@ -7,6 +7,7 @@
 #include "name_filter.h"
 #include "orbit_from_elements_window.h"
 #include "place_tree_view.h"
+#include "wrapping_layout.h"
 #include "editing/pending_edits.h"
 #include "editing/rename_note.h"
 
@@ -253,7 +254,7 @@ QGroupBox* ShipTab::buildLandedFrame()
                          QStringLiteral("Ship orientation (in °) at the landing pad")));
 
     landed_ = frame(QStringLiteral("Landed"), QStringLiteral("Landed ship parameters"));
-    auto* row = new QHBoxLayout(landed_);
+    auto* row = new WrappingLayout(landed_);
     row->addWidget(landingTree_, 3);
     row->addLayout(form, 2);
     connect(landingTree_, &PlaceTreeView::nodeDoubleClicked, this, &ShipTab::padDoubleClicked);
@@ -291,7 +292,7 @@ QGroupBox* ShipTab::buildDockedFrame()
     form->addRow(QString(), nextToStation);
 
     docked_ = frame(QStringLiteral("Docked"), QStringLiteral("Docked ship parameters"));
-    auto* row = new QHBoxLayout(docked_);
+    auto* row = new WrappingLayout(docked_);
     row->addWidget(dockedTree_, 3);
     row->addLayout(form, 2);
     connect(dockedTree_, &PlaceTreeView::nodeDoubleClicked, this, &ShipTab::dockDoubleClicked);
@@ -333,7 +334,8 @@ QGroupBox* ShipTab::buildOrbitingFrame()
     planetRows->setColumnStretch(1, 1);
     planetRows->setColumnStretch(3, 1);
 
-    auto* vectors = new QHBoxLayout;
+    // Three frames a row in a wide window, fewer in a narrow one.
+    auto* vectors = new WrappingLayout;
     vectors->addWidget(vectorFrame(QStringLiteral("Position rel. to reference"),
                                    QStringLiteral("ShipOrbitingRpos"), &ShipForm::rposX, &ShipForm::rposY,
                                    &ShipForm::rposZ));

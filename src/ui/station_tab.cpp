@@ -8,6 +8,7 @@
 #include "field_hints.h"
 #include "form_controls.h"
 #include "name_filter.h"
+#include "wrapping_layout.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -109,11 +110,13 @@ void StationTab::buildControls()
     heading->setColumnStretch(3, 2);
     heading->setColumnStretch(5, 1);
 
+    // The elements, the frames of rotation and actions, and the orbit side by side in a wide
+    // window; in a narrow one the orbit goes below, and the actions stay in sight at the top.
     orbitPanel_ = new DerivedOrbitPanel(QStringLiteral("Station"), Qt::Vertical);
-    auto* body = new QHBoxLayout;
+    auto* body = new WrappingLayout;
     body->addWidget(buildOrbitFrame(), 3);
-    body->addWidget(orbitPanel_, 3);
     body->addWidget(buildRightColumn(), 2);
+    body->addWidget(orbitPanel_, 3);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(heading);

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -51,13 +53,31 @@ TEST_F(Screenshots, MainWindowEveryTabAndDialog)
 
     openScenario("", "Earth Orbit Rendezvous.scn");
     auto* tabs = child<QTabWidget>(&window, "SSTab1");
-    for (int tab = 0; tab < tabs->count(); ++tab) {
-        tabs->setCurrentIndex(tab);
-        save(&window, QStringLiteral("tab%1").arg(tab + 1));
+    auto* ships = child<QComboBox>(&window, "ShipName");
+    // Each tab, and the ship tab once per ship (one of each status), at the default size and at
+    // the smallest the window is made for.
+    for (const QString& size : {QString(), QStringLiteral("-small")}) {
+        if (!size.isEmpty())
+            window.resize(800, 600);
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            for (int row = 0; row < (tab == 2 ? ships->count() : 1); ++row) {
+                ships->setCurrentIndex(row);
+                emit ships->activated(row);
+                QApplication::processEvents();
+                const QString ship = tab == 2 ? QStringLiteral("-ship%1").arg(row + 1) : QString();
+                const QString name = QStringLiteral("tab%1%2%3").arg(tab + 1).arg(ship, size);
+                save(&window, name);
+                // A page taller than the window, also as it shows scrolled to its end.
+                QScrollBar* down = qobject_cast<QScrollArea*>(tabs->currentWidget())->verticalScrollBar();
+                if (down->maximum() > 0) {
+                    down->setValue(down->maximum());
+                    save(&window, name + QStringLiteral("-end"));
+                    down->setValue(0);
+                }
+            }
+        }
     }
-    window.resize(800, 600);
-    tabs->setCurrentIndex(0);
-    save(&window, "tab1-small");
 
     onDialog(photograph("open-dialog", [this](QDialog& dialog) {
         child<FolderList>(&dialog, "Dir1")->setPath(scenarioRoot() + "/Tutorials");

@@ -1,8 +1,10 @@
 // What a user sees of the windows: sizes kept and remembered, texts not clipped, drop-downs that open as short
 // lists showing whole entries, the save-as name ready to type, the information window's body.
+#include "clipped_texts.h"
 #include "editor_fixture.h"
 
 #include "catalogue/planetary_system.h"
+#include "editing/status_texts.h"
 #include "ui/window_geometry.h"
 
 #include <QAbstractButton>
@@ -12,13 +14,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
-
-#include <algorithm>
 
 namespace {
 
@@ -54,56 +56,96 @@ TEST_F(EditorTest, TabSwitchesKeepTheWindowSizeAndTheSizeIsRememberedInTheConfig
     EXPECT_EQ(again.size(), given);
 }
 
-// The texts of the visible buttons, labels and boxes the program fills, each that does not fit.
-QStringList clippedTexts(const QWidget* page)
+// What a person would see wrong on the shown tab: a page that scrolls sideways, or a text cut.
+QStringList faultsOfShownTab(const QTabWidget* tabs)
 {
-    QStringList clipped;
-    for (const QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
-        if (button->isVisible() && button->width() < button->sizeHint().width())
-            clipped << button->objectName() + ": " + button->text();
-    }
-    for (const QLabel* label : page->findChildren<QLabel*>()) {
-        int widest = 0;
-        for (const QString& line : label->text().split(u'\n'))
-            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
-        if (label->isVisible() && !label->wordWrap() && label->pixmap().isNull() && label->contentsRect().width() < widest)
-            clipped << label->objectName() + ": " + label->text();
-    }
-    for (const QLineEdit* box : page->findChildren<QLineEdit*>()) {
-        const bool filledByProgram = box->isReadOnly() || !box->isEnabled();
-        const int room = box->contentsRect().width() - box->textMargins().left() - box->textMargins().right() - 4;
-        if (box->isVisible() && filledByProgram && room < box->fontMetrics().horizontalAdvance(box->text()))
-            clipped << box->objectName() + ": " + box->text();
-    }
-    return clipped;
+    QStringList faults;
+    const auto* area = qobject_cast<const QScrollArea*>(tabs->currentWidget());
+    if (area->horizontalScrollBar()->maximum() > 0)
+        faults << QStringLiteral("scrolls sideways by %1").arg(area->horizontalScrollBar()->maximum());
+    return faults + clippedTexts(area);
 }
 
-// The window can be made as small as 800 x 600 (a tab that needs more scrolls), and at its
-// default size no caption, label or box the program fills is cut, on any tab or status frame.
-TEST_F(EditorTest, TheWindowFitsIn800By600AndNoTextIsClippedAtTheDefaultSize)
+// Every tab in turn, and the ship tab once for each ship (one of each status): what is wrong
+// on each, named by tab and ship.
+QStringList faultsOfEveryPage(QTabWidget* tabs, QComboBox* ships)
+{
+    QStringList faults;
+    const auto look = [&](const QString& page) {
+        settle();
+        for (const QString& fault : faultsOfShownTab(tabs))
+            faults << page + QStringLiteral(": ") + fault;
+    };
+    for (int tab : {0, 1}) {
+        tabs->setCurrentIndex(tab);
+        look(QStringLiteral("tab %1").arg(tab));
+    }
+    tabs->setCurrentIndex(2);
+    for (int row = 0; row < ships->count(); ++row) {
+        ships->setCurrentIndex(row);
+        emit ships->activated(row);
+        look(QStringLiteral("ship ") + ships->itemText(row));
+    }
+    return faults;
+}
+
+// The window can be made as small as 800 x 600, where a page scrolls down but never sideways, and
+// neither there nor at the default size is any text cut: captions, the values the program shows,
+// the placeholders of the boxes, with a status message shown.
+TEST_F(EditorTest, TheWindowFitsIn800By600AndNoTextIsClippedThereOrAtTheDefaultSize)
 {
     Vex& window = startEditor();
     openScenario("", "Earth Orbit Rendezvous.scn");
     const QSize defaultSize = window.size();
     window.show();
-    window.resize(800, 600);
-    settle();
-    EXPECT_EQ(window.size(), QSize(800, 600));
-
-    window.resize(defaultSize);
+    window.statusBar()->showMessage(shipValidatedText(QStringLiteral("Nightjar")));
     auto* tabs = child<QTabWidget>(&window, "SSTab1");
-    for (int tab : {0, 1, 2}) {
-        tabs->setCurrentIndex(tab);
-        settle();
-        EXPECT_EQ(clippedTexts(tabs->currentWidget()).join(" | ").toStdString(), "") << "tab " << tab;
-    }
     auto* ships = child<QComboBox>(&window, "ShipName");
-    for (int row = 1; row < ships->count(); ++row) {
-        ships->setCurrentIndex(row);
-        emit ships->activated(row);
+    ASSERT_GE(ships->count(), 3);
+    for (const QSize& size : {defaultSize, QSize(800, 600)}) {
+        window.resize(size);
         settle();
-        EXPECT_EQ(clippedTexts(tabs->currentWidget()).join(" | ").toStdString(), "") << "ship " << row;
+        EXPECT_EQ(window.size(), size);
+        EXPECT_EQ(faultsOfEveryPage(tabs, ships).join(QStringLiteral("\n")).toStdString(), "")
+            << size.width() << " x " << size.height();
     }
+}
+
+// The status bar is there from the start, as tall as with a message: a message that comes and
+// goes moves nothing, and at the default size no page needs to scroll either way.
+TEST_F(EditorTest, AStatusMessageTakesNoRoomFromThePagesAtTheDefaultSize)
+{
+    Vex& window = startEditor();
+    openScenario("", "Earth Orbit Rendezvous.scn");
+    window.show();
+    settle();
+    auto* tabs = child<QTabWidget>(&window, "SSTab1");
+    auto* ships = child<QComboBox>(&window, "ShipName");
+    const auto scrolling = [&] {
+        QStringList pages;
+        for (int tab : {0, 1, 2}) {
+            tabs->setCurrentIndex(tab);
+            for (int row = 0; row < (tab == 2 ? ships->count() : 1); ++row) {
+                if (tab == 2) {
+                    ships->setCurrentIndex(row);
+                    emit ships->activated(row);
+                }
+                settle();
+                const auto* area = qobject_cast<const QScrollArea*>(tabs->currentWidget());
+                if (area->verticalScrollBar()->maximum() > 0 || area->horizontalScrollBar()->maximum() > 0)
+                    pages << QStringLiteral("tab %1 ship %2").arg(tab).arg(row);
+            }
+        }
+        return pages.join(QStringLiteral(", ")).toStdString();
+    };
+    QStatusBar* bar = window.statusBar();
+    const int barHeight = bar->height();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(scrolling(), "");
+    bar->showMessage(savedStatusText(QStringLiteral("Earth Orbit Rendezvous.scn"), 1, 3));
+    settle();
+    EXPECT_EQ(bar->height(), barHeight);
+    EXPECT_EQ(scrolling(), "");
 }
 
 TEST_F(EditorTest, HourAndMinuteOpenAsShortListsAndPossibleShipsShowsWholeEntries)
