@@ -93,12 +93,30 @@ const char* const kShownEntries = "shownEntries";
 bool showEntries(QComboBox* box, const QStringList& entries, int selected)
 {
     const QVariant shown = box->property(kShownEntries);
-    const bool same = box->count() == entries.size() && shown.isValid() && shown.toStringList() == entries;
-    if (!same) {
+    const QStringList before = shown.isValid() ? shown.toStringList() : QStringList();
+    // Entries changed behind the list's back (not through here) are replaced all the same.
+    const bool known = shown.isValid() && box->count() == before.size();
+    const bool same = known && before == entries;
+    if (!known) {
         box->clear();
         box->addItems(entries);
-        box->setProperty(kShownEntries, entries);
+    } else if (!same) {
+        // Only the stretch between the entries both lists begin and end with is replaced: an
+        // added, deleted or renamed ship changes one entry among thousands.
+        const qsizetype common = std::min(before.size(), entries.size());
+        qsizetype head = 0;
+        while (head < common && before[head] == entries[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < common - head && before[before.size() - 1 - tail] == entries[entries.size() - 1 - tail])
+            ++tail;
+        if (const qsizetype gone = before.size() - head - tail; gone > 0)
+            box->model()->removeRows(int(head), int(gone));
+        if (const qsizetype come = entries.size() - head - tail; come > 0)
+            box->insertItems(int(head), entries.mid(head, come));
     }
+    if (!same)
+        box->setProperty(kShownEntries, entries);
     box->setCurrentIndex(selected >= 0 && selected < entries.size() ? selected : -1);
     return !same;
 }

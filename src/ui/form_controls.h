@@ -43,10 +43,11 @@ void showValidationPending(QPushButton* button, bool pending);
 bool settlePendingEdits(UserDialogs& dialogs, const UserMessage& question, const std::function<bool()>& validate,
                         const std::function<void()>& discard);
 
-// Shows `entries` in a list and selects entry `selected`, or none when it is out of range. The
-// list is filled anew only when its entries differ from those it shows: with thousands of
-// ships, refilling every list at every click is what the user waits for. Callers block the
-// list's signals: a refill emits selection changes of its own. Returns whether it refilled.
+// Shows `entries` in a list and selects entry `selected`, or none when it is out of range. Only
+// the entries that differ from those the list shows are replaced: with thousands of ships,
+// refilling every list at every click is what the user waits for. Callers block the list's
+// signals: a change of entries emits selection changes of its own. Returns whether the entries
+// changed.
 bool showEntries(QComboBox* box, const QStringList& entries, int selected);
 // Turns an editable list into the name box of an editor: entries change only through
 // validation, so typed text is a new name, never a new entry; the typed text also filters the

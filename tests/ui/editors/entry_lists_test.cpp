@@ -69,6 +69,44 @@ TEST(EntryLists, AListIsRefilledOnlyWhenItsEntriesDifferAndSelectsEitherWay)
     EXPECT_EQ(entries(box), names);
 }
 
+// An added, deleted or renamed ship changes one entry of thousands: only that row of the list
+// is replaced, wherever it stands, and the list then holds exactly the new entries.
+TEST(EntryLists, OnlyTheEntriesThatDifferAreReplaced)
+{
+    QStringList names;
+    for (int i = 0; i < 1000; ++i)
+        names << QStringLiteral("Ship %1").arg(i);
+    QComboBox box;
+    showEntries(&box, names, 0);
+
+    QSignalSpy removed(box.model(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(box.model(), &QAbstractItemModel::rowsInserted);
+    QStringList added = names;
+    added.insert(500, QStringLiteral("Newcomer"));
+    EXPECT_TRUE(showEntries(&box, added, 500));
+    EXPECT_EQ(removed.count(), 0);
+    ASSERT_EQ(inserted.count(), 1);
+    EXPECT_EQ(inserted[0][1].toInt(), 500);
+    EXPECT_EQ(inserted[0][2].toInt(), 500);
+    EXPECT_EQ(entries(box), added);
+    EXPECT_EQ(box.currentText(), "Newcomer");
+
+    inserted.clear();
+    QStringList renamed = added;
+    renamed.removeFirst();
+    renamed.back() = QStringLiteral("Last renamed");
+    EXPECT_TRUE(showEntries(&box, renamed, 0));
+    EXPECT_EQ(entries(box), renamed);
+    EXPECT_LE(removed.count() + inserted.count(), 2) << "one stretch from the first entry to the last";
+
+    // Entries repeated at the join of head and tail: the stretch is found all the same.
+    EXPECT_TRUE(showEntries(&box, QStringList{"A", "A", "A"}, 0));
+    EXPECT_TRUE(showEntries(&box, QStringList{"A", "A"}, 0));
+    EXPECT_EQ(entries(box), (QStringList{"A", "A"}));
+    EXPECT_TRUE(showEntries(&box, QStringList{"A", "B", "A"}, 1));
+    EXPECT_EQ(entries(box), (QStringList{"A", "B", "A"}));
+}
+
 // A click that changes no ship leaves the ship list as it is; a rename refills it. The shown
 // text stays the form's, refilled or not.
 TEST(EntryLists, TheShipListIsRefilledOnlyWhenAShipListEntryChanged)
