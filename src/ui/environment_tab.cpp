@@ -105,8 +105,10 @@ void EnvironmentTab::buildControls()
     possibleShipFocus_ = new WidePopupList;
     possibleShipFocus_->setObjectName(QStringLiteral("PossibleShipFocus"));
     possibleShipFocus_->setToolTip(QStringLiteral("List of the ships available in the scenario"));
-    // Entries are "name:class": the box grows with them up to a bound, the open list shows them whole.
-    possibleShipFocus_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Entries are "name:class": the box is wide enough for most, the open list shows them whole.
+    // Measuring the entries instead would go over thousands of them at every added ship.
+    possibleShipFocus_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    possibleShipFocus_->setMinimumContentsLength(20);
     possibleShipFocus_->setMaximumWidth(possibleShipFocus_->fontMetrics().averageCharWidth() * 40);
     limitPopupRows(possibleShipFocus_, 12);
     auto* changeFocus = new QPushButton(QStringLiteral("Change user-controled ship"));
