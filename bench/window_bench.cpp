@@ -204,6 +204,33 @@ void WindowUndo(benchmark::State& state)
     }
 }
 
+// The whole window as a user starts it, for timing and weighing as one process: started on the
+// simulator folder `sim`, the scenario at `path` opened through Load (none when empty), every
+// event handled, then ended.
+int openAndQuit(const QString& sim, const QString& path)
+{
+    const QString start = scratch().filePath(QStringLiteral("start"));
+    QDir().mkpath(start);
+    {
+        QFile settings(start + QStringLiteral("/vex.cfg"));
+        if (!settings.open(QIODevice::WriteOnly | QIODevice::Truncate) || settings.write(sim.toUtf8() + "\r\n") < 0)
+            return 2;
+    }
+    MessageService::instance().setResponder([](const UserMessage&) { return MessageAnswer::Yes; });
+    MessageService::instance().setModalResponder([](QDialog&) { return int(QDialog::Rejected); });
+    Vex window(start);
+    window.resize(1040, 760);
+    window.show();
+    window.start();
+    settle();
+    if (!path.isEmpty()) {
+        const QFileInfo file(path);
+        window.loadScenario(file.absolutePath() + u'/', file.fileName(), QString());
+        settle();
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -213,6 +240,10 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", scratch().filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_STATE_HOME", scratch().filePath(QStringLiteral("state")).toLocal8Bit());
     QApplication app(argc, argv);
+    // --open SIM [FILE.scn] starts the window on SIM, opens the file, waits until the window is
+    // idle and ends: the process to time and weigh as a whole (without FILE, the empty start).
+    if ((argc == 3 || argc == 4) && std::string_view(argv[1]) == "--open")
+        return openAndQuit(QString::fromLocal8Bit(argv[2]), argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString());
     // --sizes=small runs the smallest size only (the CI smoke run).
     bool small = false;
     std::vector<char*> args;
