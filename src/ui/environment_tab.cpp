@@ -104,6 +104,7 @@ void EnvironmentTab::buildControls()
     shipFocus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     possibleShipFocus_ = new WidePopupList;
     possibleShipFocus_->setObjectName(QStringLiteral("PossibleShipFocus"));
+    holdEntriesAsTexts(possibleShipFocus_);
     possibleShipFocus_->setToolTip(QStringLiteral("List of the ships available in the scenario"));
     // Entries are "name:class": the box is wide enough for most, the open list shows them whole.
     // Measuring the entries instead would go over thousands of them at every added ship.

@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QStringListModel>
 #include <QStyle>
 #include <QVariant>
 
@@ -98,8 +99,12 @@ bool showEntries(QComboBox* box, const QStringList& entries, int selected)
     const bool known = shown.isValid() && box->count() == before.size();
     const bool same = known && before == entries;
     if (!known) {
-        box->clear();
-        box->addItems(entries);
+        if (auto* texts = qobject_cast<QStringListModel*>(box->model())) {
+            texts->setStringList(entries);
+        } else {
+            box->clear();
+            box->addItems(entries);
+        }
     } else if (!same) {
         // Only the stretch between the entries both lists begin and end with is replaced: an
         // added, deleted or renamed ship changes one entry among thousands.
@@ -121,8 +126,15 @@ bool showEntries(QComboBox* box, const QStringList& entries, int selected)
     return !same;
 }
 
+void holdEntriesAsTexts(QComboBox* box)
+{
+    box->setModel(new QStringListModel(box));
+}
+
 NameFilter* makeNameBox(QComboBox* box)
 {
+    // Before the filter, which searches the box's model.
+    holdEntriesAsTexts(box);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setDuplicatesEnabled(true);
