@@ -4,6 +4,7 @@
 #include "date_text.h"
 #include "dates.h"
 #include "folder_description.h"
+#include "repeated_cells.h"
 #include "scenario_kept_reader.h"
 #include "scenario_line.h"
 #include "ship_statements.h"
@@ -406,6 +407,7 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
         doc.stations.StationTableRedim(0);
     else if (sectionFailed(readStations(path, *file, stations.blockLines.size(), doc)))
         failed();
+    shareRepeatedCells(doc.stations);
     doc.stationIndex = 0;
     host.stationsRead(doc);
 
@@ -414,6 +416,7 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
         doc.ships.ShipTableRedim(0);
     else if (sectionFailed(readShips(path, *file, ships.blockLines.size(), doc)))
         failed();
+    shareRepeatedCells(doc.ships);
     doc.shipIndex = 0;
     host.shipsRead(doc);
 }
