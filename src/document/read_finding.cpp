@@ -1,0 +1,20 @@
+#include "read_finding.h"
+
+QString readFindingKindName(ReadFinding::Kind kind)
+{
+    switch (kind) {
+    case ReadFinding::Kind::Unread:
+        return QStringLiteral("scan");
+    case ReadFinding::Kind::Malformed:
+        return QStringLiteral("malformed");
+    case ReadFinding::Kind::NotANumber:
+        return QStringLiteral("not-a-number");
+    case ReadFinding::Kind::Level:
+        return QStringLiteral("level");
+    case ReadFinding::Kind::Date:
+        return QStringLiteral("date");
+    case ReadFinding::Kind::ExtraLine:
+        return QStringLiteral("extra-line");
+    }
+    return {};
+}
