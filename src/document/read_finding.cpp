@@ -1,5 +1,13 @@
 #include "read_finding.h"
 
+QString quotedText(QStringView text)
+{
+    constexpr qsizetype kShown = 200;
+    if (text.size() <= kShown)
+        return u'\'' + text.toString() + u'\'';
+    return u'\'' + text.left(kShown).toString() + QStringLiteral("...'");
+}
+
 QString readFindingKindName(ReadFinding::Kind kind)
 {
     switch (kind) {

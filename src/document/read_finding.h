@@ -34,6 +34,10 @@ struct ReadReport
     QVector<qsizetype> shipLines;
 };
 
+// A line or value as a finding quotes it: in single quotes, and cut after 200 characters
+// ('LOG xxx...') so that a finding about a line of megabytes stays readable.
+QString quotedText(QStringView text);
+
 // The name a finding's kind has in the checks' output: "scan", "malformed", "not-a-number",
 // "level", "date", "extra-line".
 QString readFindingKindName(ReadFinding::Kind kind);

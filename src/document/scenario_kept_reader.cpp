@@ -273,21 +273,21 @@ private:
     {
         QVector<ReadFinding>& findings = doc_.readReport.findings;
         if (!isNumber) {
-            const QString finding =
-                QStringLiteral("'%1' holds no number; %2, and Save writes the value back as it stands")
-                    .arg(text, outcome);
+            const QString outcomeText =
+                QStringLiteral(" holds no number; %1, and Save writes the value back as it stands")
+                    .arg(outcome);
             if (logged)
                 doc_.scanLog.addLineEntry(
                     QStringLiteral("holds no number"), path_,
-                    QStringLiteral("Line %1 of %2: %3. ").arg(at + 1).arg(path_, finding));
-            findings.append({ReadFinding::Kind::Date, at + 1, finding});
+                    QStringLiteral("Line %1 of %2: '%3'%4. ").arg(at + 1).arg(path_, text, outcomeText));
+            findings.append({ReadFinding::Kind::Date, at + 1, quotedText(text) + outcomeText});
         } else if (mjd < mjdOf(QDate(1900, 1, 1), 0, 0)) {
             const QDate date = splitDayNumber(mjd - kMjdOffset).date;
-            findings.append(
-                {ReadFinding::Kind::Date, at + 1,
-                 QStringLiteral("'%1' is a date before 1900%2")
-                     .arg(text, date.isValid() ? QStringLiteral(" (") + date.toString(Qt::ISODate) + u')'
-                                               : QString())});
+            findings.append({ReadFinding::Kind::Date, at + 1,
+                             QStringLiteral("%1 is a date before 1900%2")
+                                 .arg(quotedText(text), date.isValid() ? QStringLiteral(" (") +
+                                                                             date.toString(Qt::ISODate) + u')'
+                                                                       : QString())});
         }
     }
 

@@ -269,8 +269,7 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
     auto logLine = [&](qsizetype at, const QString& text, const QString& problem) {
         log.addLineEntry(problem, path,
                          QStringLiteral("Line %1 of %2: '%3' %4. ").arg(at + 1).arg(path, text, problem));
-        report.findings.append(
-            {ReadFinding::Kind::Malformed, at + 1, u'\'' + text + QStringLiteral("' ") + problem});
+        report.findings.append({ReadFinding::Kind::Malformed, at + 1, quotedText(text) + u' ' + problem});
     };
     auto brokeOff = [&](const QString& why) {
         report.findings.append({ReadFinding::Kind::Unread, opening,

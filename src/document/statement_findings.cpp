@@ -25,13 +25,13 @@ std::optional<ReadFinding> notNumbers(const ScenarioLine& line, std::initializer
         const QString readAs = numberText(numericValue(value));
         problems.append(value.isEmpty()
                             ? QStringLiteral("the %1 is empty and is read as 0").arg(QLatin1StringView(name))
-                            : QStringLiteral("the %1 '%2' is not a number and is read as %3")
-                                  .arg(QLatin1StringView(name), value, readAs));
+                            : QStringLiteral("the %1 %2 is not a number and is read as %3")
+                                  .arg(QLatin1StringView(name), quotedText(value), readAs));
     }
     if (problems.isEmpty())
         return std::nullopt;
     return ReadFinding{ReadFinding::Kind::NotANumber, lineNumber,
-                       u'\'' + line.trimmed + QStringLiteral("': ") + problems.join(QStringLiteral("; "))};
+                       quotedText(line.trimmed) + QStringLiteral(": ") + problems.join(QStringLiteral("; "))};
 }
 
 // A level's text as the line holds it: the cell of a fuel that is no number already says "0".
@@ -47,10 +47,10 @@ void checkLevel(const ScenarioLine& line, const QString& text, const char* name,
         findings.append(*finding);
     const double level = numericValue(text);
     if (level < minimum || level > 1.0)
-        findings.append(
-            {ReadFinding::Kind::Level, lineNumber,
-             QStringLiteral("'%1': the %2 %3 is outside %4 to 1")
-                 .arg(line.trimmed, QLatin1StringView(name), numberText(level), numberText(minimum))});
+        findings.append({ReadFinding::Kind::Level, lineNumber,
+                         QStringLiteral("%1: the %2 %3 is outside %4 to 1")
+                             .arg(quotedText(line.trimmed), QLatin1StringView(name), numberText(level),
+                                  numberText(minimum))});
 }
 
 constexpr std::array<QStringView, 10> kShipKeywords{u"STATUS",      u"BASE", u"HEADING", u"RPOS",
@@ -65,8 +65,8 @@ std::optional<ReadFinding> extraLineFinding(const ScenarioLine& line, qsizetype 
 {
     if (line.trimmed.isEmpty())
         return std::nullopt;
-    static const QRegularExpression statement(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*( .*)?$"));
-    const QString quoted = u'\'' + line.trimmed + u'\'';
+    static const QRegularExpression statement(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*([ \t].*)?$"));
+    const QString quoted = quotedText(line.trimmed);
     if (!statement.match(line.trimmed).hasMatch()) {
         // A second block line, as when the END of the block before is missing.
         const bool blockLine = line.isBlockLine() && line.trimmed.contains(u':');
@@ -78,7 +78,8 @@ std::optional<ReadFinding> extraLineFinding(const ScenarioLine& line, qsizetype 
                                          : QStringLiteral(" is no statement; it is kept as an extra "
                                                           "line of the block"))};
     }
-    const QStringView word = QStringView(line.trimmed).left(line.trimmed.indexOf(u' '));
+    static const QRegularExpression separator(QStringLiteral("[ \t]"));
+    const QStringView word = QStringView(line.trimmed).left(line.trimmed.indexOf(separator));
     for (const QStringView keyword : keywords) {
         if (word.size() >= 4 && isOneEditApart(word, keyword))
             return ReadFinding{ReadFinding::Kind::ExtraLine, lineNumber,

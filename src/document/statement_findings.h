@@ -22,7 +22,7 @@ QVector<ReadFinding> stationStatementFindings(QStringView keyword, const Scenari
 
 // A line the reader keeps as an extra line of a ship or station block: a finding when it is not
 // in the form of a statement (a keyword of letters, digits and "_" that begins with a letter,
-// then a blank and the values, or nothing), or when its keyword is one of the editor's with one
+// then a blank or tab and the values, or nothing), or when its keyword is one of the editor's with one
 // letter wrong, missing, added or two letters swapped ('FEUL 0.5'). Blank and comment lines are
 // no finding.
 std::optional<ReadFinding> shipExtraLineFinding(const ScenarioLine& line, qsizetype lineNumber);
