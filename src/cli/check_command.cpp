@@ -1,5 +1,6 @@
-// corvane-scn check --sim SIMFOLDER FILE.scn...: every station and ship shown as the editor
-// shows it after opening the file, and validated with the editor's own checks.
+// corvane-scn check --sim SIMFOLDER FILE.scn...: what the reader found in each file, and every
+// station and ship shown as the editor shows it after opening the file and validated with the
+// editor's own checks; one finding a line, with its line.
 #include "catalogue/simulator_settings.h"
 #include "commands.h"
 #include "document/file_paths.h"
