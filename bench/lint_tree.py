@@ -30,7 +30,7 @@ def scenario(ships):
             lines += [f"  STATUS Docked Earth:Gateway:{i % 4 + 1}"]
         else:
             lines += ["  STATUS Orbiting Earth", f"  RPOS 4230000 -5120000 {1650000 + i}",
-                      "  RVEL 5120.5 4560.25 1930", "  AROT 12.5 -40 175", "  VROT 0.5"]
+                      "  RVEL 5357.44 5076.31 2017.4", "  AROT 12.5 -40 175", "  VROT 0.5"]
         lines += ["  FUEL 0.4", "END"]
     lines.append("END_SHIPS")
     return "\r\n".join(lines) + "\r\n"

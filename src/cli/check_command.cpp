@@ -1,40 +1,59 @@
-// corvane-scn check --sim SIMFOLDER FILE.scn...: every station and ship shown as the editor
-// shows it after opening the file, and validated with the editor's own checks.
+// corvane-scn check --sim SIMFOLDER FILE.scn...: what the reader found in each file, and every
+// station and ship shown as the editor shows it after opening the file and validated with the
+// editor's own checks; one finding a line, with its line.
 #include "catalogue/simulator_settings.h"
 #include "commands.h"
 #include "document/file_paths.h"
-#include "document/scenario_reader.h"
 #include "editing/scenario_session.h"
 #include "editing/workspace_checks.h"
 
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
-// Opens one scenario in a fresh copy of the started workspace and prints its failed checks and
-// the entries of its scan log that say it could not be read whole; returns whether there was any.
-bool checkScenario(const Workspace& started, const QString& given, const QFileInfo& file, QTextStream& out,
-                   QTextStream& err)
+struct CheckLine
+{
+    qsizetype line = 0; // 0: about the whole file
+    QString text;
+};
+
+// Opens one scenario in a fresh copy of the started workspace and prints, one a line and sorted
+// by line, what the read found, the failed checks and the scan log's entries about other files.
+// Returns whether a check failed or the file could not be read whole.
+bool checkScenario(const Workspace& started, const QString& given, const QFileInfo& file, QTextStream& out)
 {
     Workspace ws = started;
     ws.bodyFigures.keep = true;
     ws.folders.ScnDir = withTrailingSeparator(file.absolutePath());
     ws.scnfile = file.fileName();
-    if (openScenario(ws))
-        err << given << ": " << kScanErrorsWarning << ' ' << ws.doc.scanLog.text() << '\n';
+    openScenario(ws);
+    const QString path = resolvePath(joinPath(ws.folders.ScnDir, ws.scnfile));
 
-    const QStringList unread =
-        ws.doc.scanLog.readingFailures(resolvePath(joinPath(ws.folders.ScnDir, ws.scnfile)));
-    for (const QString& entry : unread)
-        out << given << ": " << entry << '\n';
-
+    QVector<CheckLine> lines;
+    for (const ReadFinding& f : ws.doc.readReport.findings)
+        lines.append({f.line, f.text});
     const QVector<ValidationFailure> failures = validationFailures(ws);
     for (const ValidationFailure& f : failures) {
         const QStringList& names = f.ship ? ws.doc.shipNames : ws.doc.stationNames;
-        out << given << ": " << (f.ship ? "ship " : "station ") << names[f.row] << ": " << f.message << '\n';
+        lines.append({f.line, (f.ship ? QStringLiteral("ship ") : QStringLiteral("station ")) + names[f.row] +
+                                  QStringLiteral(": ") + f.message});
     }
-    return !failures.isEmpty() || !unread.isEmpty();
+    // After validation, which reads the body files and logs those it cannot read.
+    for (const QString& entry : ws.doc.scanLog.entriesBesides(path))
+        lines.append({0, entry});
+
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const CheckLine& a, const CheckLine& b) { return a.line < b.line; });
+    for (const CheckLine& line : lines) {
+        out << given << u':';
+        if (line.line > 0)
+            out << line.line << u':';
+        out << u' ' << line.text << u'\n';
+    }
+    return !failures.isEmpty() || !ws.doc.scanLog.readingFailures(path).isEmpty();
 }
 
 int check(const QStringList& args)
@@ -65,10 +84,9 @@ int check(const QStringList& args)
     }
 
     QTextStream out(stdout);
-    QTextStream err(stderr);
     bool failed = false;
     for (qsizetype i = 0; i < files.size(); ++i)
-        failed = checkScenario(*started, files[i], scenarios[i], out, err) || failed;
+        failed = checkScenario(*started, files[i], scenarios[i], out) || failed;
     return failed ? 1 : 0;
 }
 

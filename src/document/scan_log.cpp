@@ -68,17 +68,18 @@ void ScanLog::omit(const QString& kind, const QString& file)
     omitted_.append({kind, file, 1});
 }
 
+QString ScanLog::omittedEntry(const Omitted& o)
+{
+    if (o.file.isEmpty())
+        return QStringLiteral("%1 more entries '%2' were left out. ").arg(o.count).arg(o.kind);
+    return QStringLiteral("%1 more entries '%2' about %3 were left out. ").arg(o.count).arg(o.kind, o.file);
+}
+
 QString ScanLog::text() const
 {
     QString result = LogMessage;
-    for (const Omitted& o : omitted_) {
-        if (o.file.isEmpty())
-            result += QStringLiteral("%1 more entries '%2' were left out. ").arg(o.count).arg(o.kind);
-        else
-            result += QStringLiteral("%1 more entries '%2' about %3 were left out. ")
-                          .arg(o.count)
-                          .arg(o.kind, o.file);
-    }
+    for (const Omitted& o : omitted_)
+        result += omittedEntry(o);
     return result;
 }
 
@@ -90,4 +91,18 @@ QStringList ScanLog::readingFailures(const QString& file) const
             failures.append(trimBlanks(LogMessage.mid(entry.from, entry.size)));
     }
     return failures;
+}
+
+QStringList ScanLog::entriesBesides(const QString& file) const
+{
+    QStringList entries;
+    for (const Kept& entry : kept_) {
+        if (entry.file != file)
+            entries.append(trimBlanks(LogMessage.mid(entry.from, entry.size)));
+    }
+    for (const Omitted& o : omitted_) {
+        if (o.file != file)
+            entries.append(trimBlanks(omittedEntry(o)));
+    }
+    return entries;
 }

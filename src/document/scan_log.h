@@ -42,6 +42,10 @@ struct ScanLog
     // single lines.
     QStringList readingFailures(const QString& file) const;
 
+    // The entries kept about anything but `file` (a configuration file that could not be read),
+    // then the counts of those left out that are not about `file`.
+    QStringList entriesBesides(const QString& file) const;
+
 private:
     struct Omitted
     {
@@ -61,6 +65,8 @@ private:
     // Appends the entry unless its kind or its file of that kind is full.
     void add(const QString& kind, const QString& file, const QString& text, bool line = false);
     void omit(const QString& kind, const QString& file);
+    // The entry that counts the entries of `o` left out.
+    static QString omittedEntry(const Omitted& o);
 
     QHash<QString, int> perKind_;
     QHash<QString, QHash<QString, int>> perFile_; // by kind, then by file

@@ -2,6 +2,7 @@
 
 #include "config_lookup.h"
 #include "date_text.h"
+#include "dates.h"
 #include "number_text.h"
 #include "scenario_line.h"
 #include "text_primitives.h"
@@ -71,7 +72,8 @@ QString statementComment(const QString& raw, const QStringList& keys)
 // would open the section again where it is written back.
 bool isEnvironmentOrFocusKeyword(const ScenarioLine& line)
 {
-    for (const QStringView keyword : {u"BEGIN_ENVIRONMENT", u"END_ENVIRONMENT", u"BEGIN_FOCUS", u"END_FOCUS"}) {
+    for (const QStringView keyword :
+         {u"BEGIN_ENVIRONMENT", u"END_ENVIRONMENT", u"BEGIN_FOCUS", u"END_FOCUS"}) {
         if (line.is(keyword))
             return true;
     }
@@ -108,13 +110,14 @@ public:
             keepComments(doc_.comments, inEdited_->end.toString(), pending_, {});
         else
             keepComments(doc_.comments, kEndOfFile, pending_, {});
-        logUnreadableDate();
+        checkStartDate();
     }
 
 private:
     // The opening line the station or ship step reads from: the first unindented one, or the
     // first indented one when all are indented; -1 when there is none.
-    static qsizetype blockSectionStart(const QStringList& lines, qsizetype bodyStart, const EditedSection& section)
+    static qsizetype blockSectionStart(const QStringList& lines, qsizetype bodyStart,
+                                       const EditedSection& section)
     {
         qsizetype indented = -1;
         for (qsizetype i = bodyStart; i < lines.size(); ++i) {
@@ -137,7 +140,8 @@ private:
         }
         if (inEdited_)
             keepComments(doc_.comments, inEdited_->end.toString(), std::exchange(pending_, {}), {});
-        keepComments(doc_.comments, section.begin.toString(), std::exchange(pending_, {}), trailingComment(line.raw));
+        keepComments(doc_.comments, section.begin.toString(), std::exchange(pending_, {}),
+                     trailingComment(line.raw));
         inEdited_ = &section;
         after_ = section.begin.toString();
     }
@@ -189,8 +193,8 @@ private:
     void keepOpenSection()
     {
         QStringList comments;
-        while (!kept_.lines.isEmpty() && (blankTrimmedView(kept_.lines.back()).isEmpty() ||
-                                          isCommentLine(kept_.lines.back()))) {
+        while (!kept_.lines.isEmpty() &&
+               (blankTrimmedView(kept_.lines.back()).isEmpty() || isCommentLine(kept_.lines.back()))) {
             if (isCommentLine(kept_.lines.back()))
                 comments.prepend(kept_.lines.back());
             kept_.lines.removeLast();
@@ -220,9 +224,11 @@ private:
         }
         if (blocks) {
             // The station and ship steps keep the comments of the blocks.
-            if (line.startsWith(u"EL_MJD") && section.begin == u"BEGIN_STATIONS" &&
-                !isNumberText(midChars(line.trimmed, 7)))
-                logNoNumber(at, line.trimmed, QStringLiteral("the epoch is read as MJD 0"));
+            if (line.startsWith(u"EL_MJD") && section.begin == u"BEGIN_STATIONS") {
+                const QString number = midChars(line.trimmed, 7);
+                checkDate(at, line.trimmed, isNumberText(number), numericValue(number),
+                          QStringLiteral("the epoch is read as MJD 0"));
+            }
             return;
         }
         for (const QString& key : section.keys) {
@@ -244,19 +250,45 @@ private:
             pending_ << line.raw;
     }
 
-    void logUnreadableDate()
+    // The start date as the reader took it (a Date statement too short to hold a number is the
+    // reader's own entry). Only a date found in the environment section has its line, and only
+    // such a date is logged; a Date statement elsewhere is a finding without line.
+    void checkStartDate()
     {
-        if (dateLine_.first >= 0 && doc_.startDateText.size() >= 4 &&
-            !isNumberText(dateNumberText(doc_.startDateText)))
-            logNoNumber(dateLine_.first, dateLine_.second, QStringLiteral("the start date is read as MJD 0"));
+        if (doc_.startDateText.size() < 4)
+            return;
+        const auto mjd = startMjdOfText(doc_.startDateText);
+        if (!mjd)
+            return;
+        const bool known = dateLine_.first >= 0;
+        const QString text = known ? dateLine_.second : QStringLiteral("Date ") + doc_.startDateText;
+        checkDate(dateLine_.first, text, isNumberText(dateNumberText(doc_.startDateText)), *mjd,
+                  QStringLiteral("the start date is read as MJD 0"), known);
     }
 
-    void logNoNumber(qsizetype at, const QString& text, const QString& outcome)
+    // A date value that holds no number is logged and is a finding at its line (`at` from 0,
+    // -1 for none); one before 1900 is a finding only.
+    void checkDate(qsizetype at, const QString& text, bool isNumber, double mjd, const QString& outcome,
+                   bool logged = true)
     {
-        doc_.scanLog.addEntry(QStringLiteral("Line %1 of %2: '%3' holds no number; %4, and Save writes the "
-                                             "value back as it stands. ")
-                                  .arg(at + 1)
-                                  .arg(path_, text, outcome));
+        QVector<ReadFinding>& findings = doc_.readReport.findings;
+        if (!isNumber) {
+            const QString outcomeText =
+                QStringLiteral(" holds no number; %1, and Save writes the value back as it stands")
+                    .arg(outcome);
+            if (logged)
+                doc_.scanLog.addLineEntry(
+                    QStringLiteral("holds no number"), path_,
+                    QStringLiteral("Line %1 of %2: '%3'%4. ").arg(at + 1).arg(path_, text, outcomeText));
+            findings.append({ReadFinding::Kind::Date, at + 1, quotedText(text) + outcomeText});
+        } else if (mjd < mjdOf(QDate(1900, 1, 1), 0, 0)) {
+            const QDate date = splitDayNumber(mjd - kMjdOffset).date;
+            findings.append({ReadFinding::Kind::Date, at + 1,
+                             QStringLiteral("%1 is a date before 1900%2")
+                                 .arg(quotedText(text), date.isValid() ? QStringLiteral(" (") +
+                                                                             date.toString(Qt::ISODate) + u')'
+                                                                       : QString())});
+        }
     }
 
     const QString& path_;

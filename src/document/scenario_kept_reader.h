@@ -9,7 +9,8 @@
 // lines and end-of-line comments of the top level and of the environment and focus sections,
 // the end-of-line comments of the section lines, and the sections the editor does not edit
 // (kept whole in doc.sections). `bodyStart` is the first line after the description. Date and
-// EL_MJD values that hold no number are logged with their line.
+// EL_MJD values that hold no number are logged with their line; they and dates before 1900 are
+// findings of doc.readReport.
 void readKeptText(const QString& path, const QStringList& lines, qsizetype bodyStart, Scenario& doc);
 
 // The closing keyword of a section the editor does not edit: 'BEGIN_MFD Left' closes with

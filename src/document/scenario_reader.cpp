@@ -8,6 +8,7 @@
 #include "scenario_kept_reader.h"
 #include "scenario_line.h"
 #include "ship_statements.h"
+#include "statement_findings.h"
 #include "station_statements.h"
 #include "text_file.h"
 #include "text_primitives.h"
@@ -73,6 +74,9 @@ void readEnvironment(const QString& path, const std::optional<ScenarioText>& fil
                      ScenarioReaderHost& host)
 {
     constexpr Section environment{u"BEGIN_ENVIRONMENT", u"END_ENVIRONMENT"};
+    if (!file)
+        doc.readReport.findings.append(
+            {ReadFinding::Kind::Unread, 0, QStringLiteral("Can not open the file ") + path + u'.'});
     auto item = [&](Section section, const QString& key) -> std::optional<QString> {
         if (file)
             return environmentItem(*file, section, key);
@@ -84,10 +88,12 @@ void readEnvironment(const QString& path, const std::optional<ScenarioText>& fil
     doc.startDateText = dateText.value_or(QString());
     const auto mjd = dateText ? startMjdOfText(*dateText) : std::nullopt;
     if (!mjd) {
-        doc.scanLog.addEntry(QStringLiteral("The file ") + path +
-                                 QStringLiteral(" has no readable Date statement; the start date is set to "
-                                                "2000-01-01 12:00. "),
-                             path);
+        const QString entry = QStringLiteral("The file ") + path +
+                              QStringLiteral(" has no readable Date statement; the start date is set to "
+                                             "2000-01-01 12:00.");
+        doc.scanLog.addEntry(entry + u' ', path);
+        if (file)
+            doc.readReport.findings.append({ReadFinding::Kind::Date, 0, entry});
     }
     doc.julianDate = mjd.value_or(kFallbackStartMjd) - kMjdOffset;
     const DayTime start = splitDayNumber(doc.julianDate);
@@ -114,11 +120,12 @@ void readDescription(const QString& path, const std::optional<ScenarioText>& fil
     }
     const DescriptionBlock& block = file->description;
     doc.description = block.text;
-    if (block.nextLine > 0 && !block.closed)
-        doc.scanLog.addEntry(
-            QStringLiteral("The description of the file ") + path +
-                QStringLiteral(" has no END_DESC line; the whole file is read as description. "),
-            path);
+    if (block.nextLine > 0 && !block.closed) {
+        const QString entry = QStringLiteral("The description of the file ") + path +
+                              QStringLiteral(" has no END_DESC line; the whole file is read as description.");
+        doc.scanLog.addEntry(entry + u' ', path);
+        doc.readReport.findings.append({ReadFinding::Kind::Unread, 1, entry});
+    }
 }
 
 struct BlockCount
@@ -177,8 +184,8 @@ qsizetype sectionStart(const ScenarioText& file, Section section)
 // How the reading of a section went.
 struct SectionRead
 {
-    bool closed = false;     // its closing line was reached
-    qsizetype malformed = 0; // malformed statements met (each logged with its line)
+    bool closed = false;         // its closing line was reached
+    qsizetype malformed = 0;     // malformed statements met (each logged with its line)
     QStringList closingComments; // comment lines after the last block
 };
 
@@ -232,13 +239,19 @@ private:
 // only when no sound statement of the same keyword stands in the block: the writer puts the
 // kept line after the statements it writes, and the kept line must not override them at the
 // next read ('STATUS Docked Earth' before 'STATUS Orbiting Earth').
-template <typename Table, typename ReadBlockLine, typename ReadStatement>
+//
+// Every logged line is also a finding in `report`; `checkLine` gives the findings about a
+// statement read into a row or a line kept as an extra line, and `blockLines` takes the line
+// number of each block line.
+template <typename Table, typename ReadBlockLine, typename ReadStatement, typename CheckLine>
 SectionRead readBlocks(const QString& path, const ScenarioText& file, Section section, Table& table,
                        QStringList& names, void (Table::*blank)(qsizetype), ReadBlockLine readBlockLine,
-                       ReadStatement readStatement, ScanLog& log)
+                       ReadStatement readStatement, CheckLine checkLine, ScanLog& log, ReadReport& report,
+                       QVector<qsizetype>& blockLines)
 {
     SectionRead result;
     qsizetype i = sectionStart(file, section);
+    const qsizetype opening = i + 1;
     qsizetype r = 0;
     bool named = false;
     QList<QStringView> soundKeywords;
@@ -257,6 +270,12 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
     auto logLine = [&](qsizetype at, const QString& text, const QString& problem) {
         log.addLineEntry(problem, path,
                          QStringLiteral("Line %1 of %2: '%3' %4. ").arg(at + 1).arg(path, text, problem));
+        report.findings.append({ReadFinding::Kind::Malformed, at + 1, quotedText(text) + u' ' + problem});
+    };
+    auto brokeOff = [&](const QString& why) {
+        report.findings.append({ReadFinding::Kind::Unread, opening,
+                                QStringLiteral("the section '%1' is not read to its '%2' line: %3")
+                                    .arg(section.begin, section.end, why)});
     };
     PendingComments comments;
     auto sectionEnds = [&] {
@@ -275,8 +294,10 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
                 comments.toExtraLines(table[r].ExtraLines);
                 keepComments(table[r].Comments, QStringLiteral("END"), {}, trailingComment(line.raw));
             }
-            if (named && r + 1 >= table.rowCount())
+            if (named && r + 1 >= table.rowCount()) {
+                brokeOff(QStringLiteral("it holds more blocks than were counted, up to line %1").arg(i + 1));
                 return result;
+            }
             if (named)
                 ++r;
             named = false;
@@ -287,15 +308,18 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
             return result;
         } else if (line.opensSection()) {
             sectionEnds();
+            brokeOff(QStringLiteral("the next section begins at line %1").arg(i + 1));
             return result;
         } else if (!named && line.isBlockLine()) {
             readBlockLine(line, table[r]);
             comments.toAnchor(table[r].Comments, u"", line.raw);
             names.append(table[r].Name);
+            blockLines.append(i + 1);
             named = true;
         } else if (line.isSectionKeyword()) {
             // Kept inside a block, '  BEGIN_SHIPS' would open the section at the next read.
-            logLine(i, line.trimmed, QStringLiteral("opens or closes a section inside a block; the line is left out"));
+            logLine(i, line.trimmed,
+                    QStringLiteral("opens or closes a section inside a block; the line is left out"));
         } else {
             StatementRead read;
             {
@@ -321,16 +345,21 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
                     malformedLines.append(i);
                 ++result.malformed;
                 logLine(i, line.trimmed,
-                        read.need + (named ? QStringLiteral("; the line is kept as it stands")
-                                           : QStringLiteral("; the line stands outside any block and is left out")));
+                        read.need +
+                            (named ? QStringLiteral("; the line is kept as it stands")
+                                   : QStringLiteral("; the line stands outside any block and is left out")));
             }
             if ((read.kind != StatementRead::Read || read.keptAlso) && named) {
                 comments.toExtraLines(table[r].ExtraLines);
                 appendExtraLine(table[r].ExtraLines, line.raw);
             }
+            if ((read.kind == StatementRead::Read && !read.keptAlso) ||
+                (read.kind == StatementRead::Other && named))
+                report.findings += checkLine(read, line, table[r], i + 1);
         }
     }
     sectionEnds();
+    brokeOff(QStringLiteral("the file ends first"));
     return result;
 }
 
@@ -341,8 +370,16 @@ SectionRead readStations(const QString& path, const ScenarioText& file, qsizetyp
     const SectionRead read = readBlocks(
         path, file, kStations, doc.stations, doc.stationNames, &StationTable::StationTableBlanking,
         readStationBlockLine,
-        [&](const ScenarioLine& line, StationRow& row) { return readStationStatement(line, row, doc.julianDate); },
-        doc.scanLog);
+        [&](const ScenarioLine& line, StationRow& row) {
+            return readStationStatement(line, row, doc.julianDate);
+        },
+        [](const StatementRead& read, const ScenarioLine& line, const StationRow& row, qsizetype at) {
+            if (read.kind == StatementRead::Read)
+                return stationStatementFindings(read.keyword, line, row, at);
+            const auto finding = stationExtraLineFinding(line, at);
+            return finding ? QVector<ReadFinding>{*finding} : QVector<ReadFinding>{};
+        },
+        doc.scanLog, doc.readReport, doc.readReport.stationLines);
     keepComments(doc.comments, kStations.end.toString(), read.closingComments, {});
     return read;
 }
@@ -351,8 +388,16 @@ SectionRead readShips(const QString& path, const ScenarioText& file, qsizetype n
 {
     doc.ships.ShipTableRedim(named);
     doc.ships.ShipTableBlanking(0);
-    const SectionRead read = readBlocks(path, file, kShips, doc.ships, doc.shipNames, &ShipTable::ShipTableBlanking,
-                                        readShipBlockLine, readShipStatement, doc.scanLog);
+    const SectionRead read = readBlocks(
+        path, file, kShips, doc.ships, doc.shipNames, &ShipTable::ShipTableBlanking, readShipBlockLine,
+        readShipStatement,
+        [](const StatementRead& read, const ScenarioLine& line, const ShipRow& row, qsizetype at) {
+            if (read.kind == StatementRead::Read)
+                return shipStatementFindings(read.keyword, line, row, at);
+            const auto finding = shipExtraLineFinding(line, at);
+            return finding ? QVector<ReadFinding>{*finding} : QVector<ReadFinding>{};
+        },
+        doc.scanLog, doc.readReport, doc.readReport.shipLines);
     keepComments(doc.comments, kShips.end.toString(), read.closingComments, {});
     return read;
 }
@@ -375,6 +420,7 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
                        ScenarioReaderHost& host)
 {
     doc.scanLog.reset();
+    doc.readReport = {};
     std::optional<ScenarioText> file;
     if (lines)
         file.emplace(std::move(*lines));

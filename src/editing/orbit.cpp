@@ -128,6 +128,17 @@ StateOrbit orbitFromState(const Vector3& position, const Vector3& velocity, cons
     return state;
 }
 
+std::optional<double> buriedPeriapsisDepth(const Vector3& position, const Vector3& velocity,
+                                           const OrbitBody& body)
+{
+    const StateOrbit state = orbitFromState(position, velocity, body);
+    if (state.insideBody || !state.orbit || !(state.orbit->periapsisRadius < body.radius))
+        return std::nullopt;
+    if (state.orbit->escapes && dot(position, velocity) >= 0.0)
+        return std::nullopt;
+    return body.radius - state.orbit->periapsisRadius;
+}
+
 double trueAnomalyFromMean(double meanAnomaly, double eccentricity)
 {
     const double e = eccentricity;

@@ -74,6 +74,13 @@ struct StateOrbit
 
 StateOrbit orbitFromState(const Vector3& position, const Vector3& velocity, const OrbitBody& body);
 
+// How far below the mean radius the periapsis of a state's path lies, when the ship will still
+// pass it: on a closed orbit always, on an escape path only while it falls towards the body.
+// std::nullopt when the periapsis is above the surface, when the state is at or below the
+// surface already (the case validation refuses) or when it gives no orbit.
+std::optional<double> buriedPeriapsisDepth(const Vector3& position, const Vector3& velocity,
+                                           const OrbitBody& body);
+
 // The true anomaly at a mean anomaly on a closed orbit of eccentricity e (Kepler's equation
 // M = E - e sin E solved for the eccentric anomaly E), in (-pi, pi].
 double trueAnomalyFromMean(double meanAnomaly, double eccentricity);

@@ -8,11 +8,11 @@
 #include "document/text_codec.h"
 #include "document/text_file.h"
 #include "document/text_primitives.h"
+#include "periapsis_findings.h"
 #include "scenario_session.h"
 #include "workspace_checks.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -24,33 +24,6 @@ namespace {
 QString nameKey(const QString& name)
 {
     return trimBlanks(name).toCaseFolded();
-}
-
-QVector<qsizetype> sectionBlockLines(const QStringList& lines, qsizetype start, QStringView begin,
-                                     QStringView end)
-{
-    QVector<qsizetype> result;
-    qsizetype i = start;
-    while (i < lines.size() && !ScenarioLine(lines[i]).is(begin))
-        ++i;
-    bool named = false;
-    for (++i; i < lines.size(); ++i) {
-        const ScenarioLine line(lines[i]);
-        if (line.is(u"END")) {
-            named = false;
-        } else if (line.is(end) || line.opensSection()) {
-            break;
-        } else if (!named && line.isBlockLine()) {
-            result.append(i + 1);
-            named = true;
-        }
-    }
-    return result;
-}
-
-qsizetype lineOf(const QVector<qsizetype>& lines, qsizetype row)
-{
-    return row < lines.size() ? lines[row] : 0;
 }
 
 bool isStatus(const ShipRow& row, QStringView word)
@@ -117,53 +90,17 @@ template <typename Visit> void visitStatements(const QStringList& lines, Visit v
 
 } // namespace
 
-BlockLines blockLineNumbers(const QStringList& fileLines)
-{
-    const qsizetype start = descriptionBlock(fileLines).nextLine;
-    return {sectionBlockLines(fileLines, start, u"BEGIN_STATIONS", u"END_STATIONS"),
-            sectionBlockLines(fileLines, start, u"BEGIN_SHIPS", u"END_SHIPS")};
-}
-
-QVector<LintFinding> scanFindings(const QString& logMessage, const QString& path, bool readable)
+QVector<LintFinding> readFindings(const Scenario& doc, const QString& path)
 {
     QVector<LintFinding> findings;
-    static const QRegularExpression perLine(
-        QStringLiteral("Line (\\d+) of (.*?): '(.*?)' (needs [^;]*|holds no number); ([^.]*)\\. "));
-    QString rest;
-    qsizetype from = 0;
-    auto it = perLine.globalMatch(logMessage);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        if (m.captured(2) != path)
-            continue;
-        rest += logMessage.mid(from, m.capturedStart() - from);
-        from = m.capturedEnd();
-        findings.append({m.captured(1).toLongLong(),
-                         QStringLiteral("scan"),
-                         {},
-                         u'\'' + m.captured(3) + QStringLiteral("' ") + m.captured(4) + QStringLiteral("; ") +
-                             m.captured(5)});
-    }
-    rest = trimBlanks(rest + logMessage.mid(from));
-    if (readable) {
-        // A readable file's steps log its bare name when their section broke off or held a
-        // malformed line; the per-line entries already say the latter.
-        const bool perLineFound = !findings.isEmpty();
-        const QString stepEntry = QStringLiteral("Can not open the file ") + path;
-        const bool brokeOff = rest.contains(stepEntry);
-        rest = trimBlanks(QString(rest).remove(stepEntry));
-        if (brokeOff && !perLineFound)
-            findings.append({0,
-                             QStringLiteral("scan"),
-                             {},
-                             QStringLiteral("a station or ship section ends before its closing line")});
-    }
-    if (!rest.isEmpty())
-        findings.append({0, QStringLiteral("scan"), {}, rest});
+    for (const ReadFinding& f : doc.readReport.findings)
+        findings.append({f.line, readFindingKindName(f.kind), {}, f.text});
+    for (const QString& entry : doc.scanLog.entriesBesides(path))
+        findings.append({0, readFindingKindName(ReadFinding::Kind::Unread), {}, entry});
     return findings;
 }
 
-QVector<LintFinding> placeFindings(const Workspace& ws, const BlockLines& blocks)
+QVector<LintFinding> placeFindings(const Workspace& ws)
 {
     const Scenario& doc = ws.doc;
     QVector<LintFinding> findings;
@@ -194,7 +131,7 @@ QVector<LintFinding> placeFindings(const Workspace& ws, const BlockLines& blocks
         const StationRow& row = doc.stations[i];
         stations.insert(nameKey(row.Name), i);
         const QString subject = QStringLiteral("station ") + doc.stationNames[i];
-        const qsizetype line = lineOf(blocks.stations, i);
+        const qsizetype line = doc.readReport.stationLines.value(i);
         if (!stationClasses.contains(nameKey(row.ClassName)))
             findings.append(
                 {line, QStringLiteral("unknown-class"), subject,
@@ -214,7 +151,7 @@ QVector<LintFinding> placeFindings(const Workspace& ws, const BlockLines& blocks
         ships.insert(nameKey(row.Name));
         const QString name = doc.shipNames[i];
         const QString subject = QStringLiteral("ship ") + name;
-        const qsizetype line = lineOf(blocks.ships, i);
+        const qsizetype line = doc.readReport.shipLines.value(i);
         auto add = [&](const QString& kind, const QString& message) {
             findings.append({line, kind, subject, message});
         };
@@ -316,18 +253,20 @@ QVector<LintFinding> lintScenario(Workspace& ws)
     const std::optional<QStringList> lines = readTextLines(path);
     openScenario(ws);
 
-    QVector<LintFinding> findings = scanFindings(ws.doc.scanLog.text(), path, lines.has_value());
+    QVector<LintFinding> findings;
     if (lines) {
-        const BlockLines blocks = blockLineNumbers(*lines);
         findings += losslessFindings(*lines, splitLines(decodeWindows1252(scenarioFileText(ws.doc))));
-        findings += placeFindings(ws, blocks);
+        findings += placeFindings(ws);
+        findings += periapsisFindings(ws);
         for (const ValidationFailure& f : validationFailures(ws)) {
             const QStringList& names = f.ship ? ws.doc.shipNames : ws.doc.stationNames;
-            findings.append(
-                {lineOf(f.ship ? blocks.ships : blocks.stations, f.row), QStringLiteral("validation"),
-                 (f.ship ? QStringLiteral("ship ") : QStringLiteral("station ")) + names[f.row], f.message});
+            findings.append({f.line, QStringLiteral("validation"),
+                             (f.ship ? QStringLiteral("ship ") : QStringLiteral("station ")) + names[f.row],
+                             f.message});
         }
     }
+    // After validation, which reads the body files and logs those it cannot read.
+    findings += readFindings(ws.doc, path);
     std::stable_sort(findings.begin(), findings.end(),
                      [](const LintFinding& a, const LintFinding& b) { return a.line < b.line; });
     return findings;

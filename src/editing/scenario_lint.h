@@ -13,27 +13,20 @@
 struct LintFinding
 {
     qsizetype line = 0; // 1-based line of the file; 0 where no line is known
-    QString kind;       // validation, scan, pad-taken, no-such-base, not-lossless, ...
+    QString kind;       // validation, malformed, level, periapsis, pad-taken, not-lossless, ...
     QString subject;    // "ship Shuttle", "station Gateway" or empty
     QString message;
 };
 
-// The line of each station and ship block line, in the order of the editor's lists (the blocks
-// the reader names, in the first section of each kind).
-struct BlockLines
-{
-    QVector<qsizetype> stations;
-    QVector<qsizetype> ships;
-};
-BlockLines blockLineNumbers(const QStringList& fileLines);
-
-// The scan log of a read of `path` as findings: each per-line entry with its line, whatever else
-// was logged as one finding without line. `readable`: the file itself could be read.
-QVector<LintFinding> scanFindings(const QString& logMessage, const QString& path, bool readable);
+// What the read of `path` into `doc` found: each of the reader's findings with its line and
+// kind, and each entry of the scan log about another file (a body file that cannot be read) as
+// a "scan" finding without line.
+QVector<LintFinding> readFindings(const Scenario& doc, const QString& path);
 
 // Ships sharing a pad or dock, places that do not exist, classes and bodies the catalogue and
-// system lack, and a focus ship that is not in the file, for the scenario open in `ws`.
-QVector<LintFinding> placeFindings(const Workspace& ws, const BlockLines& blocks);
+// system lack, and a focus ship that is not in the file, for the scenario open in `ws`; each at
+// the line of its block as the read found it.
+QVector<LintFinding> placeFindings(const Workspace& ws);
 
 // The lines of `fileLines` that a save with no edit would drop: every line outside the
 // description and the camera, HUD and MFD sections whose statement has no counterpart in

@@ -25,15 +25,16 @@ std::optional<Workspace> startedWorkspace(const QString& simFolder)
 QVector<ValidationFailure> validationFailures(Workspace& ws)
 {
     QVector<ValidationFailure> failures;
+    const ReadReport& read = ws.doc.readReport;
     for (int i = 0; i < ws.doc.stationNames.size(); ++i) {
         selectStation(ws, i);
         for (const QString& message : stationValidationFailures(ws))
-            failures.append({false, i, message});
+            failures.append({false, i, read.stationLines.value(i), message});
     }
     for (int i = 0; i < ws.doc.shipNames.size(); ++i) {
         selectShip(ws, i);
         for (const QString& message : shipValidationFailures(ws))
-            failures.append({true, i, message});
+            failures.append({true, i, read.shipLines.value(i), message});
     }
     return failures;
 }

@@ -48,7 +48,7 @@ TEST(LintCommand, FindsEveryKindOnTheTestTreeWithItsLine)
              classes + ":20: validation: ship Airship: You must must enter a correct heading.",
              classes + ":25: unknown-body: ship Hot: the planetary system Sol has no body 'Vulcan'",
              scan + ":29: not-lossless: 'FUEL 1' would be dropped on saving",
-             scan + ":22: scan: 'STATUS' needs a status word and a body; the line is kept as it stands",
+             scan + ":22: malformed: 'STATUS' needs a status word and a body; the line is kept as it stands",
          })
         EXPECT_TRUE(run.out.contains(expected + '\n')) << expected.toStdString() << "\n"
                                                        << run.out.toStdString();
@@ -77,9 +77,59 @@ TEST(LintCommand, JsonHoldsTheSameFindingsAndParses)
             EXPECT_EQ(f.value("subject").toString(), "ship Second");
         }
     }
-    EXPECT_EQ(kinds, (QSet<QString>{"validation", "scan", "pad-taken", "dock-taken", "no-such-pad",
+    EXPECT_EQ(kinds, (QSet<QString>{"validation", "malformed", "pad-taken", "dock-taken", "no-such-pad",
                                     "no-such-dock", "no-such-base", "no-such-station", "unknown-class",
                                     "unknown-body", "focus", "not-lossless"}));
+}
+
+TEST(LintCommand, EachFindingOfTheReaderCarriesItsLineInTextAndJson)
+{
+    const QString kinds = QStringLiteral(CORVANE_TEST_DATA_DIR "/lint/kinds");
+    const LintRun text = runLint({"--sim", kSample, kinds});
+    EXPECT_EQ(text.exitCode, 1) << text.err.toStdString();
+    EXPECT_TRUE(text.out.endsWith('\n'));
+    for (const QString& expected : {
+             kinds + "/Values.scn:29: not-a-number: 'VROT x': the angular velocity 'x' is not a number and "
+                     "is read as 0",
+             kinds + "/Values.scn:30: level: 'FUEL 1.7': the fuel level 1.7 is outside 0 to 1",
+             kinds + "/DateWord.scn:7: date: 'Date MJD sixty' holds no number; the start date is read as MJD "
+                     "0, and "
+                     "Save writes the value back as it stands",
+             kinds + "/Extra.scn:31: extra-line: '%% lost in transfer %%' is no statement; it is kept as an "
+                     "extra "
+                     "line of the block",
+             kinds +
+                 "/Malformed.scn:46: malformed: 'RPOS 25' needs three values; the line is kept as it stands",
+             kinds +
+                 "/Periapsis.scn:15: periapsis: ship Buried: the periapsis of its orbit lies 1112.1 km below "
+                 "the surface of Earth; validation accepts the ship, but its path runs into the ground",
+         })
+        EXPECT_TRUE(text.out.contains(expected + '\n')) << expected.toStdString() << "\n"
+                                                        << text.out.toStdString();
+
+    const LintRun run = runLint({"--sim", kSample, kinds, "--json"});
+    EXPECT_EQ(run.exitCode, 1);
+    QJsonParseError error;
+    const QJsonArray findings = QJsonDocument::fromJson(run.out.toUtf8(), &error).array();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+    EXPECT_EQ(findings.size(), text.out.count(u'\n'));
+    QSet<QString> kindsFound;
+    QVector<int> malformedLines;
+    for (const QJsonValue& value : findings) {
+        const QJsonObject f = value.toObject();
+        EXPECT_EQ(f.keys(), (QStringList{"file", "kind", "line", "message", "subject"}));
+        // Every finding of these files stands on a line.
+        EXPECT_TRUE(f.value("line").isDouble()) << f.value("message").toString().toStdString();
+        kindsFound.insert(f.value("kind").toString());
+        if (f.value("file").toString().endsWith("/Malformed.scn"))
+            malformedLines.append(f.value("line").toInt());
+    }
+    EXPECT_EQ(kindsFound, (QSet<QString>{"validation", "not-a-number", "level", "date", "malformed",
+                                         "extra-line", "periapsis", "scan"}));
+    QVector<int> expectedLines;
+    for (int line = 22; line <= 46; ++line)
+        expectedLines.append(line);
+    EXPECT_EQ(malformedLines, expectedLines);
 }
 
 TEST(LintCommand, FindsNothingOnTheSampleByDefault)

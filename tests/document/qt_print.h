@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/read_finding.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,4 +21,10 @@ inline void PrintTo(const QStringList& list, std::ostream* out)
         PrintTo(list[i], out);
     }
     *out << '}';
+}
+
+inline void PrintTo(const ReadFinding& finding, std::ostream* out)
+{
+    *out << readFindingKindName(finding.kind).toStdString() << ':' << finding.line << ": "
+         << finding.text.toStdString();
 }

@@ -37,7 +37,8 @@ TEST(ScanLogBound, KeepsTwentyEntriesPerFileAndKindThenCountsTheRest)
     EXPECT_EQ(text.count(u"Can not open the file /c/Earth.cfg. "_s), ScanLog::kEntriesPerFile);
     EXPECT_TRUE(text.contains(u"Line 20 of /s/a.scn. "_s));
     EXPECT_FALSE(text.contains(u"Line 21 of /s/a.scn. "_s));
-    EXPECT_TRUE(text.contains(u"Line 99 of /s/a.scn. "_s)) << "another kind of the same file has its own bound";
+    EXPECT_TRUE(text.contains(u"Line 99 of /s/a.scn. "_s))
+        << "another kind of the same file has its own bound";
     EXPECT_TRUE(text.endsWith(u"5 more entries 'Can not open the file' about /c/Earth.cfg were left out. "
                               u"5 more entries 'needs a number' about /s/a.scn were left out. "_s))
         << text.toStdString();
@@ -51,7 +52,8 @@ TEST(ScanLogBound, ManyFilesOfOneKindStopAtTheKindsBound)
         log.addFileFailure(u"/c/Body%1.cfg"_s.arg(i));
     const QString text = log.text();
     EXPECT_EQ(text.count(u"Can not open the file"_s), ScanLog::kEntriesPerKind + 1);
-    EXPECT_TRUE(text.endsWith(u"500 more entries 'Can not open the file' were left out. "_s)) << text.right(200).toStdString();
+    EXPECT_TRUE(text.endsWith(u"500 more entries 'Can not open the file' were left out. "_s))
+        << text.right(200).toStdString();
     EXPECT_LT(text.size(), 64 * ScanLog::kEntriesPerKind);
 }
 
@@ -64,9 +66,31 @@ TEST(ScanLogReadingFailures, AreTheEntriesAboutTheFileThatAreNoLineEntries)
     log.addRawFailure(u"/s/a.scn"_s);
     log.addEntry(u"An entry about no file. "_s);
     EXPECT_EQ(log.readingFailures(u"/s/a.scn"_s),
-              (QStringList{u"The file /s/a.scn has no readable Date statement."_s, u"Can not open the file /s/a.scn"_s}));
+              (QStringList{u"The file /s/a.scn has no readable Date statement."_s,
+                           u"Can not open the file /s/a.scn"_s}));
     EXPECT_EQ(log.readingFailures(u"/c/Earth.cfg"_s), QStringList{u"Can not open the file /c/Earth.cfg."_s});
     EXPECT_TRUE(log.readingFailures(u"/s/b.scn"_s).isEmpty());
+}
+
+TEST(ScanLogReadingFailures, EntriesBesidesAFileAreThoseAboutOtherFilesAndTheirCounts)
+{
+    ScanLog log;
+    log.addFileFailure(u"/c/Earth.cfg"_s);
+    log.addEntry(u"The file /s/a.scn has no readable Date statement. "_s, u"/s/a.scn"_s);
+    for (int i = 0; i < ScanLog::kEntriesPerFile + 2; ++i) {
+        log.addLineEntry(u"needs a number"_s, u"/s/a.scn"_s,
+                         u"Line %1 of /s/a.scn: 'FUEL' needs a number. "_s.arg(i));
+        log.addFileFailure(u"/c/Mars.cfg"_s);
+    }
+    log.addRawFailure(u"/s/a.scn"_s);
+    const QStringList besides = log.entriesBesides(u"/s/a.scn"_s);
+    ASSERT_EQ(besides.size(), 1 + ScanLog::kEntriesPerFile + 1);
+    EXPECT_EQ(besides.first(), u"Can not open the file /c/Earth.cfg."_s);
+    EXPECT_EQ(besides[1], u"Can not open the file /c/Mars.cfg."_s);
+    EXPECT_EQ(besides.last(), u"2 more entries 'Can not open the file' about /c/Mars.cfg were left out."_s);
+    // The entries about the file and its count of lines left out are not among them.
+    EXPECT_FALSE(besides.join(u' ').contains(u"a.scn"_s));
+    EXPECT_EQ(log.entriesBesides(u"/c/Mars.cfg"_s).size(), 1 + 1 + ScanLog::kEntriesPerFile + 1 + 1);
 }
 
 } // namespace

@@ -137,4 +137,42 @@ TEST(OrbitEdges, NoOrbitOutsideTheRangesAndKeplersEquationSolved)
     }
 }
 
+// Paths that validation accepts (the ship is above the ground) and that run into it.
+TEST(BuriedPeriapsis, OnlyAPathThatStillReachesAPeriapsisBelowTheGroundIsBuried)
+{
+    struct Case
+    {
+        const char* name;
+        Vector3 position;
+        Vector3 velocity;
+        OrbitBody body;
+        std::optional<double> depth;
+    };
+    const Case cases[] = {
+        // sqrt(mu / 7e6) = 7 546.18 m/s: a circle 629 km up.
+        {"circular", {7e6, 0.0, 0.0}, {0.0, 7546.18, 0.0}, kEarth, std::nullopt},
+        // At its apoapsis 7e6 m with 3 000 m/s: E = 4.5e6 - 5.69448416e7 = -5.24448416e7 J/kg,
+        // a = mu / (2 |E|) = 3 800 315.5 m, rp = 2a - 7e6 = 600 631.0 m, 5 770 369.0 m deep.
+        {"closed and buried", {7e6, 0.0, 0.0}, {0.0, 3000.0, 0.0}, kEarth, 5770368.95},
+        // Escaping: E = 2.00125e8 - 5.69448e7 = 1.43180e8 J/kg, h = 7e6 * 500 = 3.5e9, p = h^2 / mu =
+        // 30 731.5 m, e = sqrt(1 + 2 E h^2 / mu^2) = 1.0109783, rp = p / (1 + e) = 15 281.9 m.
+        {"escaping, moving away", {7e6, 0.0, 0.0}, {20000.0, 500.0, 0.0}, kEarth, std::nullopt},
+        {"escaping, falling", {7e6, 0.0, 0.0}, {-20000.0, 500.0, 0.0}, kEarth, 6355718.14},
+        // At rest it falls straight down: the periapsis is the centre.
+        {"at rest", {0.0, 7e6, 0.0}, {0.0, 0.0, 0.0}, kEarth, 6.371e6},
+        // Inside the body already: validation refuses it, this rule says nothing.
+        {"inside", {6e6, 0.0, 0.0}, {0.0, 3000.0, 0.0}, kEarth, std::nullopt},
+        // 1 837 400 m from the Moon's centre at sqrt(4.90027e12 / 1.8374e6) = 1 633.06 m/s: 100 km up.
+        {"lunar circle", {1.8374e6, 0.0, 0.0}, {0.0, 0.0, 1633.06}, kMoon, std::nullopt},
+        {"no mass", {7e6, 0.0, 0.0}, {0.0, 3000.0, 0.0}, OrbitBody{0.0, 6.371e6, 0.0}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const auto depth = buriedPeriapsisDepth(c.position, c.velocity, c.body);
+        ASSERT_EQ(depth.has_value(), c.depth.has_value()) << c.name;
+        if (depth) {
+            EXPECT_NEAR(*depth, *c.depth, 0.01) << c.name;
+        }
+    }
+}
+
 } // namespace

@@ -1,4 +1,5 @@
-// The plain rules of the whole-file checks: block lines, the reader's log, and lines a save drops.
+// The plain rules of the whole-file checks: block lines, the reader's findings, and lines a save drops.
+#include "document/scenario_reader.h"
 #include "editing/scenario_lint.h"
 
 #include <gtest/gtest.h>
@@ -13,40 +14,43 @@ TEST(ScenarioLint, BlockLinesFollowTheReadersNaming)
                             "Barge:Hauler", "END",          "END_SHIPS",
                             "BEGIN_SHIPS",  "Later:Falcon", "END",
                             "END_SHIPS"};
-    const BlockLines blocks = blockLineNumbers(lines);
-    EXPECT_TRUE(blocks.stations.isEmpty());
+    Scenario doc;
+    ScenarioReaderHost host;
+    readScenarioLines("/s/A.scn", lines, doc, host);
+    EXPECT_TRUE(doc.readReport.stationLines.isEmpty());
     // The description's lines and the second section are not read as blocks.
-    EXPECT_EQ(blocks.ships, (QVector<qsizetype>{6, 10}));
+    EXPECT_EQ(doc.readReport.shipLines, (QVector<qsizetype>{6, 10}));
 }
 
-TEST(ScenarioLint, ScanEntriesOfTheFileKeepTheirLineAndTheRestIsOneFinding)
+TEST(ScenarioLint, ReadFindingsKeepTheirLineAndKindAndOtherFilesEntriesAreScanFindings)
 {
     const QString path = "/s/A.scn";
-    const QString log = "Line 12 of /s/A.scn: 'BASE Kourou' needs base:pad; the line is kept as it stands. "
-                        "Can not open the file /s/A.scn"
-                        "Can not open the file /cfg/Mars.cfg. ";
-    const auto findings = scanFindings(log, path, true);
-    ASSERT_EQ(findings.size(), 2);
+    Scenario doc;
+    doc.readReport.findings = {
+        {ReadFinding::Kind::Malformed, 12, "'BASE Kourou' needs base:pad; the line is kept as it stands"},
+        {ReadFinding::Kind::Date, 9,
+         "'Date MJD sixty' holds no number; the start date is read as MJD 0, and Save writes the value back "
+         "as it "
+         "stands"}};
+    // The log's entries about the file itself are the findings already.
+    doc.scanLog.addLineEntry(
+        "needs base:pad", path,
+        "Line 12 of /s/A.scn: 'BASE Kourou' needs base:pad; the line is kept as it stands. ");
+    doc.scanLog.addRawFailure(path);
+    doc.scanLog.addFileFailure("/cfg/Mars.cfg");
+
+    const auto findings = readFindings(doc, path);
+    ASSERT_EQ(findings.size(), 3);
     EXPECT_EQ(findings[0].line, 12);
+    EXPECT_EQ(findings[0].kind.toStdString(), "malformed");
     EXPECT_EQ(findings[0].message.toStdString(),
               "'BASE Kourou' needs base:pad; the line is kept as it stands");
-    EXPECT_EQ(findings[1].line, 0);
-    EXPECT_EQ(findings[1].message.toStdString(), "Can not open the file /cfg/Mars.cfg.");
-
-    // A section that breaks off leaves only the step's bare entry.
-    const auto brokeOff = scanFindings("Can not open the file /s/A.scn", path, true);
-    ASSERT_EQ(brokeOff.size(), 1);
-    EXPECT_TRUE(brokeOff[0].message.contains("ends before its closing line"));
-    EXPECT_TRUE(scanFindings({}, path, true).isEmpty());
-
-    // A date that is no number is a finding at its line.
-    const auto noNumber =
-        scanFindings("Line 9 of /s/A.scn: 'Date MJD sixty' holds no number; the start date is "
-                     "read as MJD 0, and Save writes the value back as it stands. ",
-                     path, true);
-    ASSERT_EQ(noNumber.size(), 1);
-    EXPECT_EQ(noNumber[0].line, 9);
-    EXPECT_TRUE(noNumber[0].message.startsWith("'Date MJD sixty' holds no number; the start date"));
+    EXPECT_EQ(findings[1].line, 9);
+    EXPECT_EQ(findings[1].kind.toStdString(), "date");
+    EXPECT_TRUE(findings[1].message.startsWith("'Date MJD sixty' holds no number; the start date"));
+    EXPECT_EQ(findings[2].line, 0);
+    EXPECT_EQ(findings[2].kind.toStdString(), "scan");
+    EXPECT_EQ(findings[2].message.toStdString(), "Can not open the file /cfg/Mars.cfg.");
 }
 
 TEST(ScenarioLint, OnlyLinesWithoutCounterpartAreDropped)
