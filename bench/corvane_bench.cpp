@@ -181,11 +181,10 @@ void AddShip(benchmark::State& state)
 
 void DeleteShip(benchmark::State& state)
 {
-    YesDialogs dialogs;
     timedOnCopies(
         state, openedWorkspace(static_cast<int>(state.range(0))),
         [](Workspace& ws) { selectShip(ws, static_cast<int>(ws.doc.shipNames.size() / 2)); },
-        [&](Workspace& ws) { deleteShip(ws, dialogs); });
+        [](Workspace& ws) { deleteShip(ws); });
 }
 
 // A station's name changed: the dock tree is built anew and its docked ships follow the name.
@@ -238,9 +237,8 @@ void DeleteStation(benchmark::State& state)
 // trees are marked again.
 void deleteMiddleShip(Workspace& ws)
 {
-    YesDialogs dialogs;
     selectShip(ws, static_cast<int>(ws.doc.shipNames.size() / 2));
-    deleteShip(ws, dialogs);
+    deleteShip(ws);
 }
 
 void UndoDeleteShip(benchmark::State& state)

@@ -373,7 +373,7 @@ void ShipTab::connectControls()
         showOrbitAndHints();
         showPending();
     });
-    connect(shipName_, &QComboBox::activated, this, &ShipTab::shipActivated);
+    connect(shipName_, &QComboBox::activated, this, &ShipTab::pickShip);
     connect(spacecraft_, &QComboBox::currentIndexChanged, this,
             [this](int index) { ws_.shipForm.spacecraftIndex = index; });
     connect(orbitingRef_, &QComboBox::currentIndexChanged, this,
@@ -475,13 +475,20 @@ void ShipTab::showLevels()
     hoverEngine_.readOut->setEnabled(form.engineLabelsEnabled);
 }
 
-void ShipTab::shipActivated(int index)
+bool ShipTab::pickShip(int index)
 {
+    // Picking the ship already shown keeps what was typed there: showing its row again would
+    // throw that away.
+    if (index == ws_.doc.shipIndex && shipFormPending(ws_)) {
+        refresh();
+        return true;
+    }
     // Validating first may rebuild the list: the chosen ship is found again by its place.
-    if (index != ws_.doc.shipIndex && !settlePending())
-        return;
+    if (!settlePending())
+        return false;
     selectShip(ws_, index);
     refresh();
+    return true;
 }
 
 void ShipTab::statusClicked(ShipStatusOption option)
@@ -506,6 +513,9 @@ void ShipTab::validateClicked()
 
 void ShipTab::addClicked()
 {
+    // The new ship is shown in the form: what was typed for the shown one is settled first.
+    if (!settlePending())
+        return;
     addShip(ws_);
     refresh();
     emit shipsChanged();
@@ -517,8 +527,10 @@ void ShipTab::deleteClicked()
     const QString focus = ws_.doc.shipFocus;
     if (!dialogs_.confirm(kDeleteShipQuestion))
         return;
-    deleteShip(ws_, dialogs_);
+    const ShipDeletion deletion = deleteShip(ws_);
     refresh();
+    for (const UserMessage& notice : shipDeletionNotices(deletion))
+        dialogs_.inform(notice);
     if (ws_.doc.shipNames != names || ws_.doc.shipFocus != focus)
         emit shipsChanged();
 }

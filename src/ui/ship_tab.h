@@ -30,6 +30,9 @@ public:
     // Before the shown ship is left: pending edits validated or discarded as the user answers.
     // Whether to go on (false on Cancel, or when validation refused the form).
     bool settlePending();
+    // The user picked the ship of row `index`, in its list or elsewhere (the system map): pending
+    // edits are settled first. Whether it is shown (not on Cancel).
+    bool pickShip(int index);
 
 signals:
     // A ship was validated, added or deleted: the focus ship and its candidates may have changed.
@@ -66,7 +69,6 @@ private:
     // The validation button stands out while the form holds pending edits.
     void showPending();
 
-    void shipActivated(int index);
     void statusClicked(ShipStatusOption option);
     void validateClicked();
     void addClicked();

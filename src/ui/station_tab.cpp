@@ -260,7 +260,7 @@ void StationTab::connectControls()
         showOrbitAndHints();
         showPending();
     });
-    connect(stationName_, &QComboBox::activated, this, &StationTab::stationActivated);
+    connect(stationName_, &QComboBox::activated, this, &StationTab::pickStation);
     connect(stationRef_, &QComboBox::currentIndexChanged, this,
             [this](int index) { ws_.stationForm.stationRefIndex = index; });
     connect(stationClass_, &QComboBox::currentIndexChanged, this,
@@ -362,12 +362,19 @@ bool StationTab::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void StationTab::stationActivated(int index)
+bool StationTab::pickStation(int index)
 {
-    if (index != ws_.doc.stationIndex && !settlePending())
-        return;
+    // Picking the station already shown keeps what was typed there: showing its row again would
+    // throw that away.
+    if (index == ws_.doc.stationIndex && stationFormPending(ws_)) {
+        refresh();
+        return true;
+    }
+    if (!settlePending())
+        return false;
     selectStation(ws_, index);
     refresh();
+    return true;
 }
 
 void StationTab::validateClicked()
@@ -394,6 +401,9 @@ void StationTab::deleteClicked()
 
 void StationTab::addClicked()
 {
+    // The new station is shown in the form: what was typed for the shown one is settled first.
+    if (!settlePending())
+        return;
     addStation(ws_);
     refresh();
 }

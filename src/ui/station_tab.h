@@ -27,6 +27,9 @@ public:
     // Before the shown station is left: pending edits validated or discarded as the user answers.
     // Whether to go on (false on Cancel, or when validation refused the form).
     bool settlePending();
+    // The user picked the station of row `index`, in its list or elsewhere (the system map):
+    // pending edits are settled first. Whether it is shown (not on Cancel).
+    bool pickStation(int index);
 
 signals:
     // A station was validated or deleted: the ship tab's trees and display may have changed.
@@ -50,7 +53,6 @@ private:
     // The validation button stands out while the form holds pending edits.
     void showPending();
 
-    void stationActivated(int index);
     void validateClicked();
     void deleteClicked();
     void addClicked();
