@@ -21,9 +21,9 @@ void restoreSystem(Workspace& ws, const SystemState& system)
     BaseTreeUpdate(ws.landingTree, ws.bodies, ws.baseTable);
 }
 
-int shownRow(const Splice<QString>& names, const auto& rows, qsizetype count)
+int shownRow(const ListChange<QString>& names, const auto& rows, qsizetype count)
 {
-    const qsizetype at = names.isEmpty() ? rows.at : names.at;
+    const qsizetype at = names.isEmpty() ? rows.firstAt() : names.firstAt();
     return static_cast<int>(std::clamp<qsizetype>(at, 0, std::max<qsizetype>(count - 1, 0)));
 }
 
