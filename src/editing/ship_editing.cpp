@@ -2,6 +2,7 @@
 
 #include "catalogue/planetary_system.h"
 #include "document/number_text.h"
+#include "document/ship_status.h"
 #include "document/text_primitives.h"
 #include "form_numbers.h"
 #include "pending_edits.h"
@@ -16,11 +17,6 @@ namespace {
 const QString kLanded = QStringLiteral("Landed");
 const QString kDocked = QStringLiteral("Docked");
 const QString kOrbiting = QStringLiteral("Orbiting");
-
-bool isStatus(const QString& cell, const QString& status)
-{
-    return trimBlanks(cell).compare(status, Qt::CaseInsensitive) == 0;
-}
 
 // The ship name of a focus candidate: "Aurora:Falcon" gives "Aurora"; a candidate without a
 // class (a block line without ":") is the name itself.
@@ -214,22 +210,27 @@ void ShipParameterDisplay(Workspace& ws)
     showLevels(ws, row);
 
     // A landed or docked ship keeps the fuel it was stored with: showing it changes no cell.
-    if (isStatus(row.Status, kDocked)) {
+    switch (shipStatusOf(row.Status)) {
+    case ShipStatus::Docked:
         shipStatusClicked(ws, ShipStatusOption::Docked);
         form.dockedStation = row.DockStation;
         form.dockedPort = row.DockPort;
         form.dockedPlanet = row.Planet;
-    } else if (isStatus(row.Status, kLanded)) {
+        break;
+    case ShipStatus::Landed:
         shipStatusClicked(ws, ShipStatusOption::Landed);
         form.landedPlanet = row.Planet;
         form.landedBase = row.Base;
         form.landedPad = row.Pad;
         form.landedHeading = shownCellText(row.Heading);
-    } else if (isStatus(row.Status, kOrbiting)) {
+        break;
+    case ShipStatus::Orbiting:
         shipStatusClicked(ws, ShipStatusOption::Orbiting);
         showOrbitingValues(ws, row);
-    } else {
+        break;
+    case ShipStatus::Unknown:
         form.status = ShipStatusOption::None;
+        break;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "catalogue/planetary_system.h"
 #include "document/number_text.h"
+#include "document/ship_status.h"
 #include "document/text_primitives.h"
 #include "form_numbers.h"
 #include "pending_edits.h"
@@ -79,8 +80,7 @@ void carryStationToShips(Scenario& doc, const StationMove& move)
         ShipRow& ship = doc.ships[k];
         if (ship.DockStation != move.oldName)
             continue;
-        if (move.newPlanet != move.oldPlanet &&
-            trimBlanks(ship.Status).compare(QStringLiteral("Docked"), Qt::CaseInsensitive) == 0)
+        if (move.newPlanet != move.oldPlanet && shipStatusOf(ship.Status) == ShipStatus::Docked)
             ship.Planet = move.newPlanet;
         ship.DockStation = move.newName;
     }
