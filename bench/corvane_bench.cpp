@@ -272,6 +272,38 @@ void UndoRenameStation(benchmark::State& state)
         [](Workspace& ws) { undoEdit(ws); });
 }
 
+// The rename of the first station, whose docked ships lie far apart (rows 0 and 6,000 of 8,000;
+// 0 and 24,000 of 32,000), then its undo. The counter is the ship rows the step holds, before and
+// after the rename together: the changed rows, not the stretch between them.
+void UndoRenameStationDistantShips(benchmark::State& state)
+{
+    YesDialogs dialogs;
+    qsizetype held = 0;
+    timedOnCopies(
+        state, openedWorkspace(static_cast<int>(state.range(0))),
+        [&](Workspace& ws) {
+            selectStation(ws, 0);
+            ws.stationForm.name = QStringLiteral("Renamed");
+            validateStation(ws, dialogs);
+            const ListChange<ShipRow>& ships = ws.history.stepToUndo()->change.ships;
+            held = ships.before.size() + ships.after.size();
+        },
+        [](Workspace& ws) { undoEdit(ws); });
+    state.counters["shipRowsHeld"] = static_cast<double>(held);
+}
+
+// The baseline of every edit that writes a row: the recording keeps the scenario as it was, so
+// the first write to a row copies the row vector (each row's texts are shared, not copied).
+void CopyShipRowsOnWrite(benchmark::State& state)
+{
+    const Workspace opened = openedWorkspace(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        QVector<ShipRow> rows = opened.doc.ships.rows;
+        rows[0].Fuel = QStringLiteral("0.5");
+        benchmark::DoNotOptimize(rows);
+    }
+}
+
 // What the check command does with one file: open it, then show and validate every station and
 // every ship, reading each body file once.
 void Check(benchmark::State& state)
@@ -339,6 +371,8 @@ int main(int argc, char** argv)
                  {"UndoDeleteShip", UndoDeleteShip},
                  {"RedoDeleteShip", RedoDeleteShip},
                  {"UndoRenameStation", UndoRenameStation},
+                 {"UndoRenameStationDistantShips", UndoRenameStationDistantShips},
+                 {"CopyShipRowsOnWrite", CopyShipRowsOnWrite},
                  {"Check", Check}})
             benchmark::RegisterBenchmark(name, fn)->Arg(k)->Unit(benchmark::kMillisecond);
     }
