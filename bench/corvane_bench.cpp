@@ -181,11 +181,10 @@ void AddShip(benchmark::State& state)
 
 void DeleteShip(benchmark::State& state)
 {
-    YesDialogs dialogs;
     timedOnCopies(
         state, openedWorkspace(static_cast<int>(state.range(0))),
         [](Workspace& ws) { selectShip(ws, static_cast<int>(ws.doc.shipNames.size() / 2)); },
-        [&](Workspace& ws) { deleteShip(ws, dialogs); });
+        [](Workspace& ws) { deleteShip(ws); });
 }
 
 // A station's name changed: the dock tree is built anew and its docked ships follow the name.
@@ -238,9 +237,8 @@ void DeleteStation(benchmark::State& state)
 // trees are marked again.
 void deleteMiddleShip(Workspace& ws)
 {
-    YesDialogs dialogs;
     selectShip(ws, static_cast<int>(ws.doc.shipNames.size() / 2));
-    deleteShip(ws, dialogs);
+    deleteShip(ws);
 }
 
 void UndoDeleteShip(benchmark::State& state)
@@ -272,6 +270,38 @@ void UndoRenameStation(benchmark::State& state)
             validateStation(ws, dialogs);
         },
         [](Workspace& ws) { undoEdit(ws); });
+}
+
+// The rename of the first station, whose docked ships lie far apart (rows 0 and 6,000 of 8,000;
+// 0 and 24,000 of 32,000), then its undo. The counter is the ship rows the step holds, before and
+// after the rename together: the changed rows, not the stretch between them.
+void UndoRenameStationDistantShips(benchmark::State& state)
+{
+    YesDialogs dialogs;
+    qsizetype held = 0;
+    timedOnCopies(
+        state, openedWorkspace(static_cast<int>(state.range(0))),
+        [&](Workspace& ws) {
+            selectStation(ws, 0);
+            ws.stationForm.name = QStringLiteral("Renamed");
+            validateStation(ws, dialogs);
+            const ListChange<ShipRow>& ships = ws.history.stepToUndo()->change.ships;
+            held = ships.before.size() + ships.after.size();
+        },
+        [](Workspace& ws) { undoEdit(ws); });
+    state.counters["shipRowsHeld"] = static_cast<double>(held);
+}
+
+// The baseline of every edit that writes a row: the recording keeps the scenario as it was, so
+// the first write to a row copies the row vector (each row's texts are shared, not copied).
+void CopyShipRowsOnWrite(benchmark::State& state)
+{
+    const Workspace opened = openedWorkspace(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        QVector<ShipRow> rows = opened.doc.ships.rows;
+        rows[0].Fuel = QStringLiteral("0.5");
+        benchmark::DoNotOptimize(rows);
+    }
 }
 
 // What the check command does with one file: open it, then show and validate every station and
@@ -341,6 +371,8 @@ int main(int argc, char** argv)
                  {"UndoDeleteShip", UndoDeleteShip},
                  {"RedoDeleteShip", RedoDeleteShip},
                  {"UndoRenameStation", UndoRenameStation},
+                 {"UndoRenameStationDistantShips", UndoRenameStationDistantShips},
+                 {"CopyShipRowsOnWrite", CopyShipRowsOnWrite},
                  {"Check", Check}})
             benchmark::RegisterBenchmark(name, fn)->Arg(k)->Unit(benchmark::kMillisecond);
     }

@@ -1,6 +1,7 @@
 #include "place_tree.h"
 
 #include "bases.h"
+#include "document/ship_status.h"
 #include "document/text_primitives.h"
 
 #include <QHash>
@@ -111,7 +112,7 @@ void addBodies(PlaceTree& tree, const QStringList& bodies)
 
 struct OccupancyRule
 {
-    QString status; // "Docked" / "Landed"
+    ShipStatus status; // Docked / Landed
     QString prefix; // "Dock" / "Landing pad"
     QString ShipRow::*number;
     QString ShipRow::*place;
@@ -260,7 +261,7 @@ void markOccupants(PlaceTree& tree, const Scenario& doc, const OccupancyRule& ru
     const qsizetype ships = std::min(doc.shipNames.size(), doc.ships.rowCount());
     for (qsizetype k = 0; k < ships; ++k) {
         const ShipRow& ship = doc.ships[k];
-        if (blankTrimmedView(ship.Status).compare(rule.status, Qt::CaseInsensitive) != 0)
+        if (shipStatusOf(ship.Status) != rule.status)
             continue;
         // The copy holds only the nodes that existed when this ship's turn began: a ship is
         // never hung under an occupant added for itself.
@@ -426,15 +427,14 @@ void BaseTreeUpdate(PlaceTree& tree, const QStringList& bodies, const QStringLis
 
 void StationDockTreeUpdate(PlaceTree& tree, const Scenario& doc)
 {
-    markOccupants(
-        tree, doc,
-        {QStringLiteral("Docked"), QStringLiteral("Dock"), &ShipRow::DockPort, &ShipRow::DockStation});
+    markOccupants(tree, doc,
+                  {ShipStatus::Docked, QStringLiteral("Dock"), &ShipRow::DockPort, &ShipRow::DockStation});
 }
 
 void BasePadTreeUpdate(PlaceTree& tree, const Scenario& doc)
 {
     markOccupants(tree, doc,
-                  {QStringLiteral("Landed"), QStringLiteral("Landing pad"), &ShipRow::Pad, &ShipRow::Base});
+                  {ShipStatus::Landed, QStringLiteral("Landing pad"), &ShipRow::Pad, &ShipRow::Base});
 }
 
 std::optional<PlaceLabels> dockDoubleClick(const PlaceTree& tree, int node)

@@ -42,7 +42,7 @@ struct ShipRow
 {
     QString Name;
     QString ClassName;
-    QString Status;
+    QString Status; // the status word as read or stored; shipStatusOf() gives its kind
     QString Planet;
     QString Base;
     QString DockStation;

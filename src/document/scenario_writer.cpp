@@ -5,6 +5,7 @@
 #include "dates.h"
 #include "number_text.h"
 #include "scenario_line.h"
+#include "ship_status.h"
 #include "text_file.h"
 #include "text_primitives.h"
 
@@ -220,7 +221,8 @@ void addShip(QStringList& lines, const ShipRow& row)
     const QString status = trimBlanks(row.Status);
     const QString statusLine = QStringLiteral("  STATUS ") + status + u' ' + trimBlanks(row.Planet);
     auto add = [&](QStringView keyword, const QString& line) { out.add(keyword, line); };
-    if (status.compare(u"Landed", Qt::CaseInsensitive) == 0) {
+    switch (shipStatusOf(status)) {
+    case ShipStatus::Landed: {
         add(u"STATUS", statusLine);
         add(u"BASE", QStringLiteral("  BASE ") + trimBlanks(row.Base) + u':' + trimBlanks(row.Pad));
         // "Toto" is the blank heading of a ship whose heading was never set.
@@ -228,7 +230,9 @@ void addShip(QStringList& lines, const ShipRow& row)
         if (!heading.isEmpty() && heading != u"Toto")
             add(u"HEADING", QStringLiteral("  HEADING ") + heading);
         addLevel(out, QStringLiteral("FUEL"), row.Fuel);
-    } else if (status.compare(u"Orbiting", Qt::CaseInsensitive) == 0) {
+        break;
+    }
+    case ShipStatus::Orbiting:
         add(u"STATUS", statusLine);
         addLevel(out, QStringLiteral("FUEL"), row.Fuel);
         addStatement(out, QStringLiteral("RPOS"), {row.RposX, row.RposY, row.RposZ});
@@ -240,9 +244,14 @@ void addShip(QStringList& lines, const ShipRow& row)
             if (numericValue(trimBlanks(*cell)) != 0.0)
                 add(keyword, QStringLiteral("  ") + keyword + u' ' + trimBlanks(levelText(*cell)));
         }
-    } else if (status.compare(u"Docked", Qt::CaseInsensitive) == 0) {
+        break;
+    case ShipStatus::Docked:
         add(u"STATUS", statusLine + u':' + trimBlanks(row.DockStation) + u':' + trimBlanks(row.DockPort));
         addLevel(out, QStringLiteral("FUEL"), row.Fuel);
+        break;
+    case ShipStatus::Unknown:
+        // The status line of a word the editor does not know is kept as an extra line.
+        break;
     }
     addExtraLines(lines, row.ExtraLines);
     // Comments of statements the status leaves out stay in the block.

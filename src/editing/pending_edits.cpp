@@ -41,6 +41,22 @@ void discardShipForm(Workspace& ws)
     ws.shipForm = ws.shipShown;
 }
 
+void rememberShownStationForm(Workspace& ws)
+{
+    ws.stationShown = ws.stationForm;
+}
+
+void rememberShownShipForm(Workspace& ws)
+{
+    ws.shipShown = ws.shipForm;
+}
+
+void rememberShownForms(Workspace& ws)
+{
+    rememberShownStationForm(ws);
+    rememberShownShipForm(ws);
+}
+
 namespace {
 
 UserMessage pendingQuestion(const QString& kind, const QString& name)

@@ -13,6 +13,13 @@ bool shipFormPending(const Workspace& ws);
 void discardStationForm(Workspace& ws);
 void discardShipForm(Workspace& ws);
 
+// The form as it stands is the one the program shows: an edit of the user is what differs from
+// it. Each edit remembers only the forms it showed anew, so that the other form keeps its
+// pending edits.
+void rememberShownStationForm(Workspace& ws);
+void rememberShownShipForm(Workspace& ws);
+void rememberShownForms(Workspace& ws);
+
 // Asked before a row with pending edits is left: Validate, Discard or Cancel.
 UserMessage pendingStationQuestion(const Workspace& ws);
 UserMessage pendingShipQuestion(const Workspace& ws);

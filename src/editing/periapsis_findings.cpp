@@ -1,5 +1,6 @@
 #include "periapsis_findings.h"
 
+#include "document/ship_status.h"
 #include "document/text_primitives.h"
 #include "form_orbits.h"
 #include "orbit.h"
@@ -16,7 +17,7 @@ QVector<LintFinding> periapsisFindings(const Workspace& ws)
     const qsizetype count = std::min(doc.shipNames.size(), doc.ships.rowCount());
     for (qsizetype i = 0; i < count; ++i) {
         const ShipRow& row = doc.ships[i];
-        if (trimBlanks(row.Status).compare(u"Orbiting", Qt::CaseInsensitive) != 0)
+        if (shipStatusOf(row.Status) != ShipStatus::Orbiting)
             continue;
         const QString planet = trimBlanks(row.Planet);
         auto known = bodies.find(planet.toCaseFolded());

@@ -1,6 +1,7 @@
 #include "recorded_edit.h"
 
 #include "catalogue/place_tree.h"
+#include "pending_edits.h"
 #include "ship_editing.h"
 #include "station_editing.h"
 
@@ -20,13 +21,14 @@ void restoreSystem(Workspace& ws, const SystemState& system)
     BaseTreeUpdate(ws.landingTree, ws.bodies, ws.baseTable);
 }
 
-int shownRow(const Splice<QString>& names, const auto& rows, qsizetype count)
+int shownRow(const ListChange<QString>& names, const auto& rows, qsizetype count)
 {
-    const qsizetype at = names.isEmpty() ? rows.at : names.at;
+    const qsizetype at = names.isEmpty() ? rows.firstAt() : names.firstAt();
     return static_cast<int>(std::clamp<qsizetype>(at, 0, std::max<qsizetype>(count - 1, 0)));
 }
 
-// The trees, marks and shown rows after the document moved along the history.
+// The trees, marks and shown rows after the document moved along the history. Only the forms of
+// the tables the step changed are shown anew; the other form keeps what the user typed there.
 void showMovedDocument(Workspace& ws, const EditStep& step)
 {
     const ScenarioChange& change = step.change;
@@ -40,6 +42,7 @@ void showMovedDocument(Workspace& ws, const EditStep& step)
     if (step.systemChanged || change.touchesStations()) {
         if (doc.stationNames.isEmpty()) {
             StationTabReset(ws);
+            rememberShownStationForm(ws);
         } else {
             selectStation(ws, shownRow(change.stationNames, change.stations, doc.stationNames.size()));
         }
@@ -49,11 +52,11 @@ void showMovedDocument(Workspace& ws, const EditStep& step)
         if (doc.shipNames.isEmpty()) {
             ShipTabReset(ws);
             ws.shipForm.name.clear();
+            rememberShownShipForm(ws);
         } else {
             selectShip(ws, shownRow(change.shipNames, change.ships, doc.shipNames.size()));
         }
     }
-    rememberShownForms(ws);
 }
 
 } // namespace
@@ -77,12 +80,6 @@ void EditRecording::finish(Workspace& ws, const QString& text, EditTarget target
         step.systemAfter = after;
     }
     ws.history.record(std::move(step));
-}
-
-void rememberShownForms(Workspace& ws)
-{
-    ws.stationShown = ws.stationForm;
-    ws.shipShown = ws.shipForm;
 }
 
 namespace {

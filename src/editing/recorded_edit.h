@@ -25,9 +25,6 @@ private:
     SystemState system_;
 };
 
-// The shown forms as the program left them: an edit of the user is what differs from these.
-void rememberShownForms(Workspace& ws);
-
 // Undo and Redo of the last step (the next step); the place of the step, or none when there was
 // nothing to undo (redo).
 std::optional<EditTarget> undoEdit(Workspace& ws);

@@ -6,9 +6,9 @@
 #include <QVector>
 
 // What one edit changed in a scenario, and only that: the scenario-wide values before and after,
-// and for each table and name list the one stretch of entries that differs (the entries before
-// the edit and those after it). An edit of one ship holds that ship's row twice, never a copy of
-// the document, and applying the change backwards or forwards restores either side exactly.
+// and for each table and name list the entries that differ (see ListChange). An edit of one ship
+// holds that ship's row twice, never a copy of the document, and applying the change backwards or
+// forwards restores either side exactly.
 // View state (shown rows, the focus list position, the scan log) is not part of a change.
 
 // The values of a scenario that are not rows.
@@ -27,15 +27,28 @@ struct ScenarioValues
 ScenarioValues scenarioValues(const Scenario& doc);
 void setScenarioValues(Scenario& doc, const ScenarioValues& values);
 
-// Entries [at, at + before.size()) of a list became `after`.
-template <typename T>
-struct Splice
+// The entries of a list that one edit changed, and only those: stretches of consecutive entries in
+// list order, with the entries they held before the edit and those they hold after it. Either the
+// change is one stretch, which may change the length of the list (an entry added or deleted), or
+// every stretch keeps its length (entries changed in place: a station rename carried to the
+// ships docked at rows 5 and 7,900 holds those two rows), so each stretch starts at the same
+// index before and after the edit.
+template <typename T> struct ListChange
 {
-    qsizetype at = 0;
-    QVector<T> before;
-    QVector<T> after;
+    struct Stretch
+    {
+        qsizetype at = 0;       // index of the stretch's first entry
+        qsizetype removed = 0;  // its entries before the edit
+        qsizetype inserted = 0; // its entries after the edit
+    };
 
-    bool isEmpty() const { return before.isEmpty() && after.isEmpty(); }
+    QVector<Stretch> stretches;
+    QVector<T> before; // the entries of every stretch before the edit, one stretch after the other
+    QVector<T> after;  // the same after the edit
+
+    bool isEmpty() const { return stretches.isEmpty(); }
+    // Index of the first entry changed; 0 when none is.
+    qsizetype firstAt() const { return stretches.isEmpty() ? 0 : stretches.first().at; }
 };
 
 struct ScenarioChange
@@ -43,11 +56,11 @@ struct ScenarioChange
     bool valuesChanged = false;
     ScenarioValues valuesBefore;
     ScenarioValues valuesAfter;
-    Splice<StationRow> stations;
-    Splice<ShipRow> ships;
-    Splice<QString> stationNames;
-    Splice<QString> shipNames;
-    Splice<QString> possibleShipFocus;
+    ListChange<StationRow> stations;
+    ListChange<ShipRow> ships;
+    ListChange<QString> stationNames;
+    ListChange<QString> shipNames;
+    ListChange<QString> possibleShipFocus;
 
     bool isEmpty() const;
     bool touchesStations() const { return !stations.isEmpty() || !stationNames.isEmpty(); }

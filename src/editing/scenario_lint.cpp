@@ -5,6 +5,7 @@
 #include "document/folder_description.h"
 #include "document/scenario_line.h"
 #include "document/scenario_writer.h"
+#include "document/ship_status.h"
 #include "document/text_codec.h"
 #include "document/text_file.h"
 #include "document/text_primitives.h"
@@ -24,11 +25,6 @@ namespace {
 QString nameKey(const QString& name)
 {
     return trimBlanks(name).toCaseFolded();
-}
-
-bool isStatus(const ShipRow& row, QStringView word)
-{
-    return trimBlanks(row.Status).compare(word, Qt::CaseInsensitive) == 0;
 }
 
 // A pad or dock number: a whole number from 1 to `count`.
@@ -159,9 +155,10 @@ QVector<LintFinding> placeFindings(const Workspace& ws)
             add(QStringLiteral("unknown-class"),
                 QStringLiteral("the catalogue has no vessel class '%1'").arg(trimBlanks(row.ClassName)));
         const QString body = trimBlanks(row.Planet);
-        const bool docked = isStatus(row, u"Docked");
-        const bool landed = isStatus(row, u"Landed");
-        if ((docked || landed || isStatus(row, u"Orbiting")) && !bodies.contains(nameKey(body)))
+        const ShipStatus status = shipStatusOf(row.Status);
+        const bool docked = status == ShipStatus::Docked;
+        const bool landed = status == ShipStatus::Landed;
+        if (status != ShipStatus::Unknown && !bodies.contains(nameKey(body)))
             add(QStringLiteral("unknown-body"),
                 QStringLiteral("the planetary system %1 has no body '%2'").arg(doc.planetarySystem, body));
         if (landed) {

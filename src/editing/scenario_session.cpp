@@ -6,6 +6,7 @@
 #include "document/scenario_reader.h"
 #include "document/scenario_writer.h"
 #include "document/text_primitives.h"
+#include "pending_edits.h"
 #include "recorded_edit.h"
 #include "ship_editing.h"
 #include "station_editing.h"

@@ -2,8 +2,10 @@
 
 #include "catalogue/planetary_system.h"
 #include "document/number_text.h"
+#include "document/ship_status.h"
 #include "document/text_primitives.h"
 #include "form_numbers.h"
+#include "pending_edits.h"
 #include "recorded_edit.h"
 #include "ship_name_rule.h"
 
@@ -15,12 +17,6 @@ namespace {
 const QString kLanded = QStringLiteral("Landed");
 const QString kDocked = QStringLiteral("Docked");
 const QString kOrbiting = QStringLiteral("Orbiting");
-const QString kWarning = QStringLiteral("Warning");
-
-bool isStatus(const QString& cell, const QString& status)
-{
-    return trimBlanks(cell).compare(status, Qt::CaseInsensitive) == 0;
-}
 
 // The ship name of a focus candidate: "Aurora:Falcon" gives "Aurora"; a candidate without a
 // class (a block line without ":") is the name itself.
@@ -214,22 +210,27 @@ void ShipParameterDisplay(Workspace& ws)
     showLevels(ws, row);
 
     // A landed or docked ship keeps the fuel it was stored with: showing it changes no cell.
-    if (isStatus(row.Status, kDocked)) {
+    switch (shipStatusOf(row.Status)) {
+    case ShipStatus::Docked:
         shipStatusClicked(ws, ShipStatusOption::Docked);
         form.dockedStation = row.DockStation;
         form.dockedPort = row.DockPort;
         form.dockedPlanet = row.Planet;
-    } else if (isStatus(row.Status, kLanded)) {
+        break;
+    case ShipStatus::Landed:
         shipStatusClicked(ws, ShipStatusOption::Landed);
         form.landedPlanet = row.Planet;
         form.landedBase = row.Base;
         form.landedPad = row.Pad;
         form.landedHeading = shownCellText(row.Heading);
-    } else if (isStatus(row.Status, kOrbiting)) {
+        break;
+    case ShipStatus::Orbiting:
         shipStatusClicked(ws, ShipStatusOption::Orbiting);
         showOrbitingValues(ws, row);
-    } else {
+        break;
+    case ShipStatus::Unknown:
         form.status = ShipStatusOption::None;
+        break;
     }
 }
 
@@ -386,22 +387,24 @@ void rebuildShipList(Workspace& ws)
     }
 }
 
-void checkFocusShip(Workspace& ws, UserDialogs& dialogs)
+bool moveFocusToListedShip(Workspace& ws)
 {
     Scenario& doc = ws.doc;
     if (doc.possibleShipFocus.isEmpty())
-        return;
+        return false;
     const bool matched = std::any_of(doc.possibleShipFocus.cbegin(), doc.possibleShipFocus.cend(),
                                      [&doc](const QString& c) { return candidateName(c) == doc.shipFocus; });
     doc.possibleShipFocusIndex = 0;
     if (matched)
-        return;
+        return false;
     doc.shipFocus = candidateName(doc.possibleShipFocus.first());
-    dialogs.inform(
-        {kWarning,
-         QStringLiteral("As the user-controled ship was no longer valid in the scenario, it has been "
-                        "set to the first possible ship !"),
-         MessageButtons::Ok, MessageIcon::Information});
+    return true;
+}
+
+void checkFocusShip(Workspace& ws, UserDialogs& dialogs)
+{
+    if (moveFocusToListedShip(ws))
+        dialogs.inform(kFocusMovedWarning);
 }
 
 void addShip(Workspace& ws)
@@ -418,19 +421,17 @@ void addShip(Workspace& ws)
     recording.finish(ws, QStringLiteral("add ship"), EditTarget::Ship);
 }
 
-void deleteShip(Workspace& ws, UserDialogs& dialogs)
+ShipDeletion deleteShip(Workspace& ws)
 {
     const EditRecording recording(ws);
+    ShipDeletion deletion;
     Scenario& doc = ws.doc;
     const qsizetype n = doc.shipNames.size();
     const QString name = doc.shipIndex >= 0 && doc.shipIndex < n ? doc.shipNames[doc.shipIndex] : QString();
     if (n == 0) {
         ShipTabReset(ws);
     } else if (n == 1) {
-        dialogs.inform(
-            {kWarning,
-             QStringLiteral("You may not delete this ship : the scenario must keep at least one ship !"),
-             MessageButtons::Ok, MessageIcon::Information});
+        deletion.lastShipKept = true;
     } else {
         const qsizetype r = std::clamp<qsizetype>(doc.shipIndex, 0, n - 1);
         for (qsizetype j = r; j <= n - 2 && j + 1 < doc.ships.rowCount(); ++j) {
@@ -444,20 +445,29 @@ void deleteShip(Workspace& ws, UserDialogs& dialogs)
     }
 
     if (doc.shipNames.isEmpty()) {
-        dialogs.inform(
-            {kWarning,
-             QStringLiteral("You have deleted all the ships : the ship focus is also deleted. Do not save "
-                            "this scenario until a new ship is created !"),
-             MessageButtons::Ok, MessageIcon::Exclamation});
+        deletion.allShipsGone = true;
         doc.possibleShipFocus.clear();
         doc.possibleShipFocusIndex = -1;
         doc.shipFocus.clear();
     } else {
         rebuildShipList(ws);
         selectShip(ws, doc.shipIndex);
-        checkFocusShip(ws, dialogs);
+        deletion.focusMoved = moveFocusToListedShip(ws);
     }
     markOccupiedPlaces(ws);
-    rememberShownForms(ws);
+    rememberShownShipForm(ws);
     recording.finish(ws, QStringLiteral("delete ship ") + name, EditTarget::Ship);
+    return deletion;
+}
+
+QVector<UserMessage> shipDeletionNotices(const ShipDeletion& deletion)
+{
+    QVector<UserMessage> notices;
+    if (deletion.lastShipKept)
+        notices.append(kLastShipKeptNotice);
+    if (deletion.allShipsGone)
+        notices.append(kAllShipsDeletedWarning);
+    if (deletion.focusMoved)
+        notices.append(kFocusMovedWarning);
+    return notices;
 }

@@ -49,15 +49,43 @@ bool validateShip(Workspace& ws, UserDialogs& dialogs);
 
 // Rebuilds the ship list and the focus candidates from the table.
 void rebuildShipList(Workspace& ws);
-// Moves the focus to the first ship, with its warning, when it names no listed ship.
+// Moves the focus to the first ship when it names no listed ship; whether it moved.
+bool moveFocusToListedShip(Workspace& ws);
+// The same, with its warning when the focus moved.
 void checkFocusShip(Workspace& ws, UserDialogs& dialogs);
+inline const UserMessage kFocusMovedWarning{
+    QStringLiteral("Warning"),
+    QStringLiteral("As the user-controled ship was no longer valid in the scenario, it has been set to the "
+                   "first possible ship !"),
+    MessageButtons::Ok, MessageIcon::Information};
 
-// "Add a new ship" and "Delete ship" (asked first with kDeleteShipQuestion); each one step of the
-// history. Deleting tells why it keeps the last ship, or that the focus went with the ships.
+// "Add a new ship", one step of the history.
 void addShip(Workspace& ws);
-void deleteShip(Workspace& ws, UserDialogs& dialogs);
+
+// "Delete ship", one step of the history. It asks and tells nothing, so that it can be done again
+// without a word: the window asks kDeleteShipQuestion first and then shows the notices of what
+// the deletion came to.
+struct ShipDeletion
+{
+    bool lastShipKept = false; // the only ship of the scenario is never deleted
+    bool allShipsGone = false; // the list is empty: the focus ship went with the ships
+    bool focusMoved = false;   // the focus ship was deleted: the focus moved to the first ship
+};
+ShipDeletion deleteShip(Workspace& ws);
+// The messages that tell what a deletion came to, in the order they are shown.
+QVector<UserMessage> shipDeletionNotices(const ShipDeletion& deletion);
 inline const UserMessage kDeleteShipQuestion{QStringLiteral("Deleting confirmation"),
                                              QStringLiteral("Are you sure you want to delete the ship ?"),
                                              MessageButtons::YesNo, MessageIcon::Question};
+inline const UserMessage kLastShipKeptNotice{
+    QStringLiteral("Warning"),
+    QStringLiteral("You may not delete this ship : the scenario must keep at least one ship !"),
+    MessageButtons::Ok, MessageIcon::Information};
+inline const UserMessage kAllShipsDeletedWarning{
+    QStringLiteral("Warning"),
+    QStringLiteral(
+        "You have deleted all the ships : the ship focus is also deleted. Do not save this scenario "
+        "until a new ship is created !"),
+    MessageButtons::Ok, MessageIcon::Exclamation};
 
 inline const QString kShipValidationTitle = QStringLiteral("Ship parameter validation not accepted !");

@@ -2,8 +2,10 @@
 
 #include "catalogue/planetary_system.h"
 #include "document/number_text.h"
+#include "document/ship_status.h"
 #include "document/text_primitives.h"
 #include "form_numbers.h"
+#include "pending_edits.h"
 #include "recorded_edit.h"
 #include "ship_editing.h"
 
@@ -57,24 +59,57 @@ void storeStationForm(const StationForm& form, StationRow& row)
     row.EpochMinute = listEntryText(form.epochMinute);
 }
 
+// A station's name and reference planet before and after its validation.
+struct StationMove
+{
+    QString oldName;
+    QString newName;
+    QString oldPlanet;
+    QString newPlanet;
+};
+
 // Ships docked at a station follow its planet change (by status) and its new name (by the dock
 // station they name, whatever their status, since that name alone blocks the station's deletion).
-void carryStationToShips(Scenario& doc, const QString& oldName, const QString& newName,
-                         const QString& oldPlanet, const QString& newPlanet)
+void carryStationToShips(Scenario& doc, const StationMove& move)
 {
     // A station never validated has no name: the ships without a dock station are not its own.
-    if (oldName.isEmpty())
+    if (move.oldName.isEmpty())
         return;
     const qsizetype ships = std::min(doc.shipNames.size(), doc.ships.rowCount());
     for (qsizetype k = 0; k < ships; ++k) {
         ShipRow& ship = doc.ships[k];
-        if (ship.DockStation != oldName)
+        if (ship.DockStation != move.oldName)
             continue;
-        if (newPlanet != oldPlanet &&
-            trimBlanks(ship.Status).compare(QStringLiteral("Docked"), Qt::CaseInsensitive) == 0)
-            ship.Planet = newPlanet;
-        ship.DockStation = newName;
+        if (move.newPlanet != move.oldPlanet && shipStatusOf(ship.Status) == ShipStatus::Docked)
+            ship.Planet = move.newPlanet;
+        ship.DockStation = move.newName;
     }
+}
+
+// The docked frame of a ship form that names the station follows it as the ship rows do.
+void carryStationToShipForm(ShipForm& form, const StationMove& move)
+{
+    if (move.oldName.isEmpty() || form.dockedStation != move.oldName)
+        return;
+    form.dockedStation = move.newName;
+    if (move.newPlanet != move.oldPlanet)
+        form.dockedPlanet = move.newPlanet;
+}
+
+// The shown ship after a station was stored. Without pending edits it is shown anew from its row,
+// so that a planet change of its station becomes visible. With pending edits a new display would
+// throw away what the user typed: the form is kept, and only its docked frame follows the
+// station, in the form as typed and as shown alike. So the same edits stay pending, and
+// validating the ship later does not store the station's old name into its row.
+void showShipAfterStationMove(Workspace& ws, const StationMove& move)
+{
+    if (shipFormPending(ws)) {
+        carryStationToShipForm(ws.shipForm, move);
+        carryStationToShipForm(ws.shipShown, move);
+        return;
+    }
+    ShipParameterDisplay(ws);
+    rememberShownShipForm(ws);
 }
 
 } // namespace
@@ -239,8 +274,9 @@ bool validateStation(Workspace& ws, UserDialogs& dialogs)
     if (r >= doc.stations.rowCount())
         doc.stations.StationTableRedimPreserve(r);
     StationRow& row = doc.stations[r];
+    const StationMove move{row.Name, form.name, row.RefPlanet, form.refPlanet};
 
-    carryStationToShips(doc, row.Name, form.name, row.RefPlanet, form.refPlanet);
+    carryStationToShips(doc, move);
     storeStationForm(form, row);
 
     const qsizetype n = doc.stationNames.size();
@@ -254,8 +290,7 @@ bool validateStation(Workspace& ws, UserDialogs& dialogs)
     selectStation(ws, r);
 
     refreshDockTree(ws);
-    ShipParameterDisplay(ws);
-    rememberShownForms(ws);
+    showShipAfterStationMove(ws, move);
     recording.finish(ws, QStringLiteral("validate station ") + name, EditTarget::Station);
     return true;
 }
@@ -272,7 +307,7 @@ void addStation(Workspace& ws)
     doc.stationNames.append(QStringLiteral("New Station"));
     selectStation(ws, static_cast<int>(n));
     stationClassRotationClicked(ws, true);
-    rememberShownForms(ws);
+    rememberShownStationForm(ws);
     recording.finish(ws, QStringLiteral("add station"), EditTarget::Station);
 }
 
@@ -306,7 +341,7 @@ void deleteStation(Workspace& ws)
     const QString name = doc.stationIndex >= 0 && doc.stationIndex < n ? doc.stationNames[doc.stationIndex] : QString();
     const auto finish = [&] {
         refreshDockTree(ws);
-        rememberShownForms(ws);
+        rememberShownStationForm(ws);
         recording.finish(ws, QStringLiteral("delete station ") + name, EditTarget::Station);
     };
     if (n <= 1) {

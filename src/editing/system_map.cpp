@@ -1,5 +1,6 @@
 #include "system_map.h"
 
+#include "document/ship_status.h"
 #include "document/text_primitives.h"
 #include "form_elements.h"
 
@@ -42,7 +43,7 @@ QVector<MapBody> systemMap(const Workspace& ws)
     }
     for (int i = 0; i < ws.doc.shipNames.size() && i < ws.doc.ships.rowCount(); ++i) {
         const ShipRow& row = ws.doc.ships[i];
-        if (trimBlanks(row.Status).compare(QStringLiteral("Orbiting"), Qt::CaseInsensitive) != 0)
+        if (shipStatusOf(row.Status) != ShipStatus::Orbiting)
             continue;
         const BodyLookup lookup = lookUpOrbitBody(ws.folders.CfgDir, row.Planet);
         const auto x = number(row.RposX), y = number(row.RposY), z = number(row.RposZ);

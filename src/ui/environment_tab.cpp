@@ -50,8 +50,9 @@ QLabel* caption(const QString& name, const QString& text)
 
 } // namespace
 
-EnvironmentTab::EnvironmentTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), ws_(ws), dialogs_(dialogs)
+EnvironmentTab::EnvironmentTab(Workspace& ws, UserDialogs& dialogs, std::function<bool()> settleForms,
+                               QWidget* parent)
+    : QWidget(parent), ws_(ws), dialogs_(dialogs), settleForms_(std::move(settleForms))
 {
     buildControls();
     refresh();
@@ -242,6 +243,12 @@ void EnvironmentTab::lockClicked(bool locked)
 
 void EnvironmentTab::systemChosen(int position)
 {
+    // Another system empties both forms: what was typed there is settled first, and Cancel puts
+    // the list back on the system applied.
+    if (position != ws_.appliedSystemIndex && !settleForms_()) {
+        refresh();
+        return;
+    }
     // Applying a system reads its body and base files: the pointer shows the wait.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool applied = choosePlanetarySystem(ws_, position);

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
@@ -20,7 +22,10 @@ class EnvironmentTab : public QWidget
 {
     Q_OBJECT
 public:
-    EnvironmentTab(Workspace& ws, UserDialogs& dialogs, QWidget* parent = nullptr);
+    // `settleForms` is asked before a planetary system empties the station and ship forms:
+    // whether their pending edits are settled (validated or discarded) and the change may go on.
+    EnvironmentTab(Workspace& ws, UserDialogs& dialogs, std::function<bool()> settleForms,
+                   QWidget* parent = nullptr);
 
     // Shows the workspace: system list and selection, description, focus ship and candidates,
     // start date and time.
@@ -40,6 +45,7 @@ private:
 
     Workspace& ws_;
     UserDialogs& dialogs_;
+    std::function<bool()> settleForms_;
     QPlainTextEdit* description_;
     QLabel* descriptionHint_;
     QComboBox* planetarySystem_;

@@ -127,7 +127,7 @@ void Vex::buildWindow()
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    environment_ = new EnvironmentTab(ws_, messages_);
+    environment_ = new EnvironmentTab(ws_, messages_, [this] { return settleForms(); });
     stations_ = new StationTab(ws_, messages_);
     ships_ = new ShipTab(ws_, messages_);
     tabs_->addTab(scrolled(environment_, QStringLiteral("EnvironmentPage")), QStringLiteral("Description, environment and focus"));
@@ -516,6 +516,8 @@ void Vex::saveCommand()
     }
     watch_->watch(scenarioPath());
     ws_.history.markClean();
+    // The changes the copy kept are in the file now.
+    removeRecoveryCopy(recoveryFolder(), scenarioPath());
     addRecentScenario(scenarioPath());
     showRecentScenarios();
     statusBar()->showMessage(savedMessage(), 5000);
@@ -644,15 +646,9 @@ void Vex::systemMapCommand()
 
 void Vex::showMapObject(bool station, int row)
 {
-    if (station) {
-        selectStation(ws_, row);
-        stations_->refresh();
-        tabs_->setCurrentIndex(1);
-    } else {
-        selectShip(ws_, row);
-        ships_->refresh();
-        tabs_->setCurrentIndex(2);
-    }
+    // A click on the map picks the row as its list does, with the same question for pending edits.
+    if (station ? stations_->showStation(row) : ships_->showShip(row))
+        tabs_->setCurrentIndex(station ? 1 : 2);
 }
 
 void Vex::findCommand()

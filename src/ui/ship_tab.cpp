@@ -553,6 +553,9 @@ void ShipTab::validateClicked()
 
 void ShipTab::addClicked()
 {
+    // The new ship is shown in the form: what was typed for the shown one is settled first.
+    if (!settlePending())
+        return;
     addShip(ws_);
     refresh();
     emit shipsChanged();
@@ -564,8 +567,10 @@ void ShipTab::deleteClicked()
     const QString focus = ws_.doc.shipFocus;
     if (!dialogs_.confirm(kDeleteShipQuestion))
         return;
-    deleteShip(ws_, dialogs_);
+    const ShipDeletion deletion = deleteShip(ws_);
     refresh();
+    for (const UserMessage& notice : shipDeletionNotices(deletion))
+        dialogs_.inform(notice);
     if (ws_.doc.shipNames != names || ws_.doc.shipFocus != focus)
         emit shipsChanged();
 }

@@ -443,6 +443,9 @@ void StationTab::deleteClicked()
 
 void StationTab::addClicked()
 {
+    // The new station is shown in the form: what was typed for the shown one is settled first.
+    if (!settlePending())
+        return;
     addStation(ws_);
     refresh();
 }

@@ -58,7 +58,7 @@ TEST_F(Fleet, ADeletedShipComesBackAtItsPlaceWithEveryColumnItsEntriesAndItsMark
     const Scenario read = ws.doc;
     ASSERT_EQ(occupants(), 1);
     selectShip(ws, 1);
-    deleteShip(ws, dialogs);
+    deleteShip(ws);
     ASSERT_EQ(ws.doc.shipNames, (QStringList{"First", "Third"}));
     EXPECT_EQ(occupants(), 0);
     EXPECT_TRUE(ws.history.isModified());
@@ -211,7 +211,7 @@ TEST_F(Fleet, AnyRunOfEditsIsUndoneAndRedoneExactly)
             case 1:
                 if (ships > 0)
                     selectShip(ws, random.bounded(ships));
-                deleteShip(ws, dialogs);
+                deleteShip(ws);
                 break;
             case 2:
                 addStation(ws);

@@ -222,6 +222,13 @@ TEST(ShipEditing, ValidatingIntoAnEmptyListUsesRowZeroAndSetsTheFocus)
     EXPECT_EQ(dialogs.said(0), kFocusMoved);
 }
 
+// Deleting as the window does: the deletion, then the notices of what it came to.
+void deleteAndTell(Workspace& ws, UserDialogs& dialogs)
+{
+    for (const UserMessage& notice : shipDeletionNotices(deleteShip(ws)))
+        dialogs.inform(notice);
+}
+
 class ThreeShips : public ::testing::Test
 {
 protected:
@@ -242,7 +249,7 @@ protected:
 TEST_F(ThreeShips, DeletingTheFirstShowsTheFormerSecondAndAddingGivesAFreshShip)
 {
     selectShip(ws, 0);
-    deleteShip(ws, dialogs);
+    deleteAndTell(ws, dialogs);
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(ws.doc.shipIndex, 0);
     EXPECT_EQ(ws.shipForm.name, "Second");
@@ -258,7 +265,7 @@ TEST_F(ThreeShips, DeletingTheFirstShowsTheFormerSecondAndAddingGivesAFreshShip)
 TEST_F(ThreeShips, DeletingTheFocusShipMovesTheFocusWithTheWarning)
 {
     selectShip(ws, 2);
-    deleteShip(ws, dialogs);
+    deleteAndTell(ws, dialogs);
     EXPECT_EQ(ws.shipForm.name, "Second");
     EXPECT_EQ(ws.doc.shipFocus, "First");
     EXPECT_EQ(dialogs.said(0), kFocusMoved);
@@ -269,7 +276,7 @@ TEST(ShipEditing, TheOnlyShipCannotBeDeleted)
     Workspace ws = testWorkspace();
     appendShip(ws, orbiting("Alone"));
     ScriptedDialogs dialogs;
-    deleteShip(ws, dialogs);
+    deleteAndTell(ws, dialogs);
     EXPECT_EQ(dialogs.said(0),
               message("Warning", "You may not delete this ship : the scenario must keep at least one ship !",
                       MessageButtons::Ok, MessageIcon::Information));
