@@ -3,6 +3,7 @@
 #include "document/byte_lines.h"
 #include "document/config_lookup.h"
 #include "document/file_paths.h"
+#include "document/regular_file.h"
 #include "document/text_file.h"
 #include "document/text_primitives.h"
 
@@ -81,7 +82,13 @@ QStringList configurationFiles(const QString& folder)
 
 Catalogue buildCatalogue(const QString& cfgDir, ScanLog& log)
 {
-    return catalogueOfBytes(cfgDir, configurationFiles(cfgDir), log);
+    // The names come from the listing of the folder as it is on disk, so each file is read in
+    // that folder as listed: looking each name up again cost one call to the system per file.
+    const QString folder = withTrailingSeparator(resolvePath(cfgDir));
+    return catalogueOfBytes(cfgDir, configurationFiles(cfgDir), log,
+                            [&](const QString& path, QByteArray& bytes) {
+                                return readRegularFileInto(folder + path.mid(cfgDir.size()), bytes);
+                            });
 }
 
 Catalogue catalogueOfBytes(const QString& cfgDir, const QStringList& files, ScanLog& log,

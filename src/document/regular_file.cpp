@@ -57,8 +57,8 @@ bool openRegular(QFile& file, const QString& path)
 }
 
 // Reads to the end with `readSome(at, most)` (bytes read, 0 at the end, -1 on failure) into
-// `bytes`, which starts one byte larger than the size the file had when opened, so that the end
-// is seen without growing it. A file beyond kMaxReadBytes is refused.
+// `bytes`, which starts one byte larger than the size the file had when opened, so that a file
+// of that size is read whole by one call. A file beyond kMaxReadBytes is refused.
 template <typename ReadSome> bool readToEnd(QByteArray& bytes, qint64 size, ReadSome readSome)
 {
     bytes.resize(std::min(size, kMaxReadBytes) + 1);
@@ -69,12 +69,15 @@ template <typename ReadSome> bool readToEnd(QByteArray& bytes, qint64 size, Read
                 return false;
             bytes.resize(std::min(2 * got, kMaxReadBytes + 1));
         }
-        const qint64 n = readSome(bytes.data() + got, bytes.size() - got);
+        const qint64 asked = bytes.size() - got;
+        const qint64 n = readSome(bytes.data() + got, asked);
         if (n < 0)
             return false;
-        if (n == 0)
-            break;
         got += n;
+        // A read that stops short exactly at the size the file had when opened has met the
+        // end: one more read would only say so, and costs a call to the system per file.
+        if (n == 0 || (n < asked && got == size))
+            break;
     }
     bytes.resize(got);
     return true;

@@ -117,8 +117,11 @@ TEST(ByteCatalogue, IsTheCatalogueOfTheLinesOnDisk)
     hostile.write(u"Long.cfg"_s, {u"ClassName = "_s + QString(4 << 20, u'c'), u"BEGIN_DOCKLIST"_s, u"x"_s});
     hostile.write(u"Empty.cfg"_s, {});
     hostile.write(u"Sub/Hidden.cfg"_s, {u"ClassName = Hidden"_s});
+    hostile.write(u"Cased/Ring.cfg"_s, {u"BEGIN_DOCKLIST"_s, u"d"_s, u"END_DOCKLIST"_s});
+    // A folder named in another letter case than on disk is found, and so are its files.
     const QString folders[] = {QStringLiteral(CORVANE_SAMPLE_DIR "/Config/"),
-                               QStringLiteral(CORVANE_TEST_DATA_DIR "/editing/sim/Config/"), hostile.path()};
+                               QStringLiteral(CORVANE_TEST_DATA_DIR "/editing/sim/Config/"), hostile.path(),
+                               hostile.path() + u"CASED/"_s};
     for (const QString& cfg : folders) {
         ScanLog byteLog;
         ScanLog lineLog;
