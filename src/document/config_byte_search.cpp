@@ -63,7 +63,8 @@ private:
 
 bool readFileBytes(const QString& path, QByteArray& bytes)
 {
-    return readRegularFileInto(resolvePath(path), bytes);
+    const auto resolved = resolveListedPath(path);
+    return resolved && readRegularFileInto(*resolved, bytes);
 }
 
 QVector<FindDataResult> FindDataInBytes(const QString& folder, const QStringList& files,

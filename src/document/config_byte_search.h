@@ -15,8 +15,8 @@
 // file to the next, and answers true, or answers false for a file that cannot be opened or read.
 using ByteSource = std::function<bool(const QString& path, QByteArray& bytes)>;
 
-// The file on disk, its name found as resolvePath finds it, read as readRegularFile reads it
-// (regular files only, at most kMaxReadBytes).
+// The file on disk, found as readTextLines finds it, read as readRegularFile reads it (regular
+// files only, at most kMaxReadBytes).
 bool readFileBytes(const QString& path, QByteArray& bytes);
 
 // Given the bytes of each file read and how many times each search lists it.
