@@ -1,5 +1,6 @@
 #include "fuzz_support.h"
 
+#include "document/byte_lines.h"
 #include "document/text_codec.h"
 #include "document/text_file.h"
 
@@ -26,6 +27,43 @@ QVector<PackedFile> packedFiles(const QStringList& lines, const QString& firstNa
             files.back().lines.append(line);
     }
     return files;
+}
+
+QVector<PackedBytes> packedByteFiles(const uint8_t* data, size_t size, const QString& firstName)
+{
+    const QByteArray input = inputBytes(data, size);
+    QVector<PackedBytes> files{{firstName, {}}};
+    // Where the current file's bytes begin; -1 while they begin with the line after a name line.
+    qsizetype from = 0;
+    forEachByteLine(input, [&](QByteArrayView line) {
+        const qsizetype at = line.data() - input.constData();
+        if (from < 0)
+            from = at;
+        if (!line.startsWith("=== "))
+            return;
+        files.back().bytes = input.mid(from, at - from);
+        files.append({decodeWindows1252(line.sliced(4)), {}});
+        from = -1;
+    });
+    if (from >= 0)
+        files.back().bytes = input.mid(from);
+    return files;
+}
+
+ByteSource packedByteSource(const QVector<PackedBytes>& files)
+{
+    return [&files](const QString& path, QByteArray& bytes) {
+        if (!path.startsWith(kFuzzFolder))
+            return false;
+        const QStringView name = QStringView(path).mid(kFuzzFolder.size());
+        for (const PackedBytes& file : files) {
+            if (name.compare(file.name, Qt::CaseInsensitive) == 0) {
+                bytes = file.bytes;
+                return true;
+            }
+        }
+        return false;
+    };
 }
 
 LineSource packedSource(const QVector<PackedFile>& files)
@@ -61,7 +99,7 @@ QByteArray visible(const QString& text)
 
 void propertyBroken(const char* property, const QString& expected, const QString& actual)
 {
-    std::fprintf(stderr, "\n*** %s\n--- expected:\n%s\n--- actual:\n%s\n", property, visible(expected).constData(),
-                 visible(actual).constData());
+    std::fprintf(stderr, "\n*** %s\n--- expected:\n%s\n--- actual:\n%s\n", property,
+                 visible(expected).constData(), visible(actual).constData());
     std::abort();
 }

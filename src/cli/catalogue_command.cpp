@@ -7,6 +7,7 @@
 #include "catalogue/planetary_system.h"
 #include "catalogue/simulator_settings.h"
 #include "document/file_paths.h"
+#include "document/json_text.h"
 #include "document/scan_log.h"
 
 #include <QDir>
@@ -16,7 +17,9 @@
 #include <QJsonObject>
 
 #include <cstdio>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -77,34 +80,37 @@ NamedFile chosenSystem(const Catalogue& catalogue, const QString& name)
     return chosen;
 }
 
-QJsonObject bodyJson(const QString& entry, const BodyDisplay& display)
-{
-    return QJsonObject{{QStringLiteral("entry"), entry},
-                       {QStringLiteral("mass"), display.mass},
-                       {QStringLiteral("meanRadius"), display.meanRadius},
-                       {QStringLiteral("rotationPeriod"), display.rotationPeriod},
-                       {QStringLiteral("atmosphereLimit"), display.atmosphereLimit}};
-}
-
 void writeOut(const QByteArray& bytes)
 {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
 }
 
-// Writes `result` as QJsonDocument's indented text, with the array of the bodies made and
-// written a thousand at a time: a system of 400,000 bodies would otherwise be held as 400,000
+// One body of the answer's array as QJsonDocument's indented text writes an object two levels
+// in, its keys in the sorted order in which QJsonObject keeps them.
+void appendBody(QByteArray& out, const QString& entry, const BodyDisplay& display)
+{
+    const std::pair<const char*, const QString*> fields[] = {{"atmosphereLimit", &display.atmosphereLimit},
+                                                             {"entry", &entry},
+                                                             {"mass", &display.mass},
+                                                             {"meanRadius", &display.meanRadius},
+                                                             {"rotationPeriod", &display.rotationPeriod}};
+    out += "        {\n";
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        out += "            \"";
+        out += fields[i].first;
+        out += "\": ";
+        appendJsonString(out, *fields[i].second);
+        out += i + 1 < std::size(fields) ? ",\n" : "\n";
+    }
+    out += "        }";
+}
+
+// Writes `result` with the bodies as QJsonDocument's indented text, the bodies written field by
+// field a thousand at a time: a system of 400,000 bodies would otherwise be held as 400,000
 // JSON objects and then as one text of some 70 MB.
 void writeAnswer(QJsonObject result, const QStringList& bodies, const QVector<BodyDisplay>& displays)
 {
     constexpr qsizetype kChunk = 1000;
-    if (bodies.size() <= kChunk) {
-        QJsonArray array;
-        for (qsizetype i = 0; i < bodies.size(); ++i)
-            array.append(bodyJson(bodies[i], displays[i]));
-        result.insert(QStringLiteral("bodies"), array);
-        writeOut(QJsonDocument(result).toJson(QJsonDocument::Indented));
-        return;
-    }
     // A string no other value can hold where a key "bodies" stands: quotes inside values are
     // escaped, and so is the control character.
     result.insert(QStringLiteral("bodies"), QString(QChar(0x01)) + QStringLiteral("bodies"));
@@ -114,19 +120,12 @@ void writeAnswer(QJsonObject result, const QStringList& bodies, const QVector<Bo
     const qsizetype at = text.indexOf(key + value) + key.size();
     writeOut(text.left(at) + "[\n");
     for (qsizetype from = 0; from < bodies.size(); from += kChunk) {
-        QJsonArray chunk;
-        for (qsizetype i = from; i < std::min(bodies.size(), from + kChunk); ++i)
-            chunk.append(bodyJson(bodies[i], displays[i]));
-        // A document of the chunk alone is "[\n", its elements one level in, "]\n"; in the
-        // answer they stand one level deeper, and the chunks are joined by a comma.
-        const QByteArray part = QJsonDocument(chunk).toJson(QJsonDocument::Indented);
-        QByteArray elements = part.mid(2, part.size() - 4);
-        elements.replace("\n", "\n    ");
-        elements.prepend("    ");
-        elements.chop(4);
-        if (from + kChunk < bodies.size())
-            elements.insert(elements.size() - 1, ',');
-        writeOut(elements);
+        QByteArray chunk;
+        for (qsizetype i = from; i < std::min(bodies.size(), from + kChunk); ++i) {
+            appendBody(chunk, bodies[i], displays[i]);
+            chunk += i + 1 < bodies.size() ? ",\n" : "\n";
+        }
+        writeOut(chunk);
     }
     writeOut("    ]" + text.mid(at + value.size()));
 }

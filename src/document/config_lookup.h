@@ -3,6 +3,7 @@
 #include "scan_log.h"
 #include "text_file.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -65,10 +66,35 @@ struct DataSearch
     ListedValues listed = ListedValues::PerListing;
 };
 
+// The results of searches made together, built file by file. Both readings of the files (as
+// lines, or as bytes) hand what they find here, so that the listing rules are written once.
+class FindDataResults
+{
+public:
+    explicit FindDataResults(const QVector<DataSearch>& searches);
+
+    // Search `s` lists `file` `listings` times (at least once). `values` gives the values of the
+    // file's lines that begin with the second key; it is called only when they are used.
+    void addListed(qsizetype s, const QString& file, qsizetype listings,
+                   const std::function<QVector<FoundValue>()>& values);
+    // A file that cannot be read, by its full path.
+    void addUnreadable(const QString& path);
+    // The results, with the scan log entries of the unreadable files as the searches made one
+    // after another give them.
+    QVector<FindDataResult> take(ScanLog& log);
+
+private:
+    QVector<ListedValues> listed_;
+    QVector<FindDataResult> results_;
+    QVector<QSet<QString>> valuesGiven_;
+    QStringList unreadable_;
+};
+
 // Each file is read once for all the searches: `read` is given its lines and how many times
 // each search lists it. The results are those of FindData for each search in turn, and the
 // scan log gets the entries those calls one after another give, in the same order.
-using FileRead = std::function<void(const QString& file, const QStringList& lines, const QVector<qsizetype>& listings)>;
+using FileRead =
+    std::function<void(const QString& file, const QStringList& lines, const QVector<qsizetype>& listings)>;
 QVector<FindDataResult> FindDataTogether(const QString& folder, const QStringList& files,
                                          const QVector<DataSearch>& searches, ScanLog& log,
                                          const LineSource& source, const FileRead& read = {});

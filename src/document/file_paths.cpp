@@ -93,27 +93,40 @@ thread_local FolderListingScope::Listings* activeListings = nullptr;
 class FolderListingScope::Listings
 {
 public:
-    QString resolve(const QString& clean)
+    struct Resolved
+    {
+        QString path;
+        bool missing = false; // the listing of the folder holds nothing of the name
+    };
+
+    Resolved resolve(const QString& clean)
     {
         const qsizetype slash = clean.lastIndexOf(u'/');
         if (slash <= 0 || slash + 1 == clean.size())
-            return walkComponents(clean);
+            return {walkComponents(clean)};
         const QString parent = clean.left(slash);
         const QString name = clean.mid(slash + 1);
         auto folder = folders_.constFind(parent);
         if (folder == folders_.cend())
             folder = folders_.insert(parent, QFileInfo::exists(parent) ? parent : walkComponents(parent));
         const QString candidate = *folder + u'/' + name;
+        // A folder is listed at its first name that is not there as given: a scan of files
+        // that all exist lists nothing (a folder of 20,000 files took longer to list than to
+        // read the few files asked for).
+        if (!listings_.contains(*folder) && QFileInfo::exists(candidate))
+            return {candidate};
         const Listing& listing = listingOf(*folder);
         if (listing.exact.contains(name) && QFileInfo::exists(candidate))
-            return candidate;
+            return {candidate};
         const auto entry = listing.folded.constFind(name.toCaseFolded());
         if (entry != listing.folded.cend() && entry->compare(name, Qt::CaseInsensitive) == 0)
-            return *folder + u'/' + *entry;
+            return {*folder + u'/' + *entry};
         // Where folded forms and the comparison could disagree, the listing itself is asked.
-        if (entry != listing.folded.cend() || !listing.foldsInPlace)
-            return *folder + u'/' + caseMatch(listing.entries, name).value_or(name);
-        return candidate;
+        if (entry != listing.folded.cend() || !listing.foldsInPlace) {
+            const auto match = caseMatch(listing.entries, name);
+            return {*folder + u'/' + match.value_or(name), !match && listing.listed};
+        }
+        return {candidate, listing.listed};
     }
 
 private:
@@ -125,6 +138,9 @@ private:
         // No entry's folded form differs in length from it: the comparison then matches a name
         // exactly when the folded forms are equal.
         bool foldsInPlace = true;
+        // The folder could be listed, so that a name missing from the listing is missing from
+        // the folder (a folder that may be entered but not read lists nothing).
+        bool listed = false;
     };
 
     const Listing& listingOf(const QString& folder)
@@ -133,6 +149,8 @@ private:
         if (known != listings_.end())
             return *known;
         Listing listing;
+        const QFileInfo info(folder);
+        listing.listed = info.isDir() && info.isReadable();
         listing.entries = QDir(folder).entryList(kListed);
         for (const QString& entry : std::as_const(listing.entries)) {
             listing.exact.insert(entry);
@@ -163,20 +181,42 @@ FolderListingScope::~FolderListingScope()
     }
 }
 
+namespace {
+
+// Whether the open scope answers for `given` (a path with '/' separators) from the listing of
+// its folder: a clean path of a file.
+bool listingAnswers(const QString& given)
+{
+    return activeListings && !given.isEmpty() && !given.endsWith(u'/') && QDir::cleanPath(given) == given;
+}
+
+} // namespace
+
+std::optional<QString> resolveListedPath(const QString& path)
+{
+    const QString given = toSlashes(path);
+    if (!listingAnswers(given))
+        return resolvePath(given);
+    FolderListingScope::Listings::Resolved resolved = activeListings->resolve(given);
+    if (resolved.missing)
+        return std::nullopt;
+    return std::move(resolved.path);
+}
+
 QString resolvePath(const QString& path)
 {
     const QString given = toSlashes(path);
     // A clean path is answered from the listing of its folder: a file missing as given costs
     // no call to the file system, which is most of what a scan of missing files would cost.
-    if (activeListings && !given.isEmpty() && !given.endsWith(u'/') && QDir::cleanPath(given) == given)
-        return activeListings->resolve(given);
+    if (listingAnswers(given))
+        return activeListings->resolve(given).path;
     if (given.isEmpty() || QFileInfo::exists(given))
         return given;
     const bool trailing = given.endsWith(u'/');
     const QString clean = QDir::cleanPath(given);
     if (QFileInfo::exists(clean))
         return trailing ? withTrailingSeparator(clean) : clean;
-    const QString current = activeListings ? activeListings->resolve(clean) : walkComponents(clean);
+    const QString current = activeListings ? activeListings->resolve(clean).path : walkComponents(clean);
     return trailing ? withTrailingSeparator(current) : current;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Paths in the simulator's files use '\'. Every folder value of the editor keeps a trailing
 // separator so that file names are appended directly (CfgDir + "Earth.cfg"); these helpers
 // build such paths with the platform separator and find files whatever their letter case.
@@ -21,10 +23,17 @@ QString withTrailingSeparator(const QString& folder);
 // comes back with the unmatched components as given.
 QString resolvePath(const QString& path);
 
+// resolvePath, or std::nullopt when the listing of an open FolderListingScope shows that the
+// path's folder holds nothing of that name in any letter case: a reader then knows the file is
+// missing without asking the system. Without a scope, or where the listing cannot tell (a
+// folder that cannot be listed, a path ending with a separator), the path is resolved.
+std::optional<QString> resolveListedPath(const QString& path);
+
 // While one lives, resolvePath on this thread lists each folder once and finds a file's letter
 // case in a map of that listing, so that a scan looking up n files that do not exist as given
 // costs n look-ups, not n listings of the folder. A scope opened inside another adds nothing.
-// Files created or removed during its life are not seen by the look-up.
+// Files created or removed during its life are not seen by the look-up, and a file missing
+// from a listing is not opened by the readers (see resolveListedPath).
 class FolderListingScope
 {
 public:

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,20 +16,35 @@ namespace {
 
 constexpr qint64 kGrowthChunk = 64 * 1024;
 
-// Opens `path` for reading when it is a regular file. On Unix the file is opened without
-// blocking and tested on the open descriptor, so a FIFO put in its place after a test cannot
-// block the open.
+#ifdef Q_OS_UNIX
+// Opens `path` read-only when it is a regular file, -1 otherwise; `size` gets its size. The file
+// is opened without blocking and tested on the open descriptor, so a FIFO put in its place
+// after a test cannot block the open.
+int openRegularDescriptor(const QString& path, qint64& size)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat status
+    {
+    };
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    size = status.st_size;
+    return fd;
+}
+#endif
+
+// Opens `path` for reading when it is a regular file.
 bool openRegular(QFile& file, const QString& path)
 {
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    qint64 size = 0;
+    const int fd = openRegularDescriptor(path, size);
     if (fd < 0)
         return false;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return false;
-    }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return false;
@@ -40,6 +56,33 @@ bool openRegular(QFile& file, const QString& path)
     file.setFileName(path);
     return file.open(QIODevice::ReadOnly);
 #endif
+}
+
+// Reads to the end with `readSome(at, most)` (bytes read, 0 at the end, -1 on failure) into
+// `bytes`, which starts one byte larger than the size the file had when opened, so that a file
+// of that size is read whole by one call. A file beyond kMaxReadBytes is refused.
+template <typename ReadSome> bool readToEnd(QByteArray& bytes, qint64 size, ReadSome readSome)
+{
+    bytes.resize(std::min(size, kMaxReadBytes) + 1);
+    qint64 got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (got > kMaxReadBytes)
+                return false;
+            bytes.resize(std::min(2 * got, kMaxReadBytes + 1));
+        }
+        const qint64 asked = bytes.size() - got;
+        const qint64 n = readSome(bytes.data() + got, asked);
+        if (n < 0)
+            return false;
+        got += n;
+        // A read that stops short exactly at the size the file had when opened has met the
+        // end: one more read would only say so, and costs a call to the system per file.
+        if (n == 0 || (n < asked && got == size))
+            break;
+    }
+    bytes.resize(got);
+    return true;
 }
 
 std::optional<QByteArray> readAtMost(const QString& path, qint64 limit)
@@ -67,7 +110,9 @@ std::optional<QByteArray> readAtMost(const QString& path, qint64 limit)
 bool isRegularFile(const QString& path)
 {
 #ifdef Q_OS_UNIX
-    struct stat status {};
+    struct stat status
+    {
+    };
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 #else
     return QFileInfo(path).isFile();
@@ -80,6 +125,30 @@ std::optional<QByteArray> readRegularFile(const QString& path)
     if (bytes && bytes->size() > kMaxReadBytes)
         return std::nullopt;
     return bytes;
+}
+
+bool readRegularFileInto(const QString& path, QByteArray& bytes)
+{
+#ifdef Q_OS_UNIX
+    qint64 size = 0;
+    const int fd = openRegularDescriptor(path, size);
+    if (fd < 0)
+        return false;
+    const bool read = readToEnd(bytes, size, [fd](char* at, qint64 most) -> qint64 {
+        for (;;) {
+            const ssize_t n = ::read(fd, at, static_cast<size_t>(most));
+            if (n >= 0 || errno != EINTR)
+                return n;
+        }
+    });
+    ::close(fd);
+    return read;
+#else
+    QFile file;
+    if (!openRegular(file, path))
+        return false;
+    return readToEnd(bytes, file.size(), [&file](char* at, qint64 most) { return file.read(at, most); });
+#endif
 }
 
 std::optional<FilePrefix> readRegularFilePrefix(const QString& path, qint64 limit)

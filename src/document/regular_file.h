@@ -20,6 +20,11 @@ inline constexpr qint64 kMaxReadBytes = qint64(256) << 20;
 // regular file, cannot be opened or read, or is larger than kMaxReadBytes.
 std::optional<QByteArray> readRegularFile(const QString& path);
 
+// The same reading into `bytes`, which keeps its capacity from one call to the next, so that a
+// scan of many files reads them all into one buffer. `bytes` holds the file's content when the
+// answer is true; when it is false its content is unspecified.
+bool readRegularFileInto(const QString& path, QByteArray& bytes);
+
 struct FilePrefix
 {
     QByteArray bytes;

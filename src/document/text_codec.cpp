@@ -28,12 +28,12 @@ char encodeChar(char16_t c)
 
 } // namespace
 
-QString decodeWindows1252(const QByteArray& bytes)
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text;
     text.resize(bytes.size());
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     for (qsizetype i = 0; i < bytes.size(); ++i)
         out[i] = (in[i] >= 0x80 && in[i] <= 0x9F) ? kHighTable[in[i] - 0x80] : char16_t(in[i]);
     return text;

@@ -4,7 +4,6 @@
 #include "regular_file.h"
 #include "text_codec.h"
 
-
 QStringList splitLines(const QString& text)
 {
     QStringList lines;
@@ -27,7 +26,10 @@ QStringList splitLines(const QString& text)
 
 std::optional<QStringList> readTextLines(const QString& path)
 {
-    const auto bytes = readRegularFile(resolvePath(path));
+    const auto resolved = resolveListedPath(path);
+    if (!resolved)
+        return std::nullopt;
+    const auto bytes = readRegularFile(*resolved);
     if (!bytes)
         return std::nullopt;
     return splitLines(decodeWindows1252(*bytes));

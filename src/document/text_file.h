@@ -11,8 +11,9 @@
 QStringList splitLines(const QString& text);
 
 // Reads a text file (Windows-1252) into lines; std::nullopt when it is no regular file (a FIFO,
-// a device, a folder), cannot be opened or read, or is too large (see regular_file.h).
-// The path may use either separator and any letter case (see file_paths.h).
+// a device, a folder), cannot be opened or read, or is too large (see regular_file.h), and when
+// an open FolderListingScope's listing shows it missing. The path may use either separator and
+// any letter case (see file_paths.h).
 std::optional<QStringList> readTextLines(const QString& path);
 
 // Fields of one line: a field ends at a comma outside double quotes; blanks before a field are

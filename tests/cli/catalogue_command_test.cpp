@@ -111,4 +111,40 @@ TEST(CatalogueCommand, ALargeSystemIsWrittenAsOneDocumentWouldBe)
     EXPECT_TRUE(document["scanLog"].toString().endsWith("were left out. "));
 }
 
+// The bodies are written field by field; the whole answer must still be the text that one
+// document gives, for no bodies, a few, and values that JSON escapes.
+TEST(CatalogueCommand, EveryAnswerIsTheTextOneDocumentGives)
+{
+    QTemporaryDir sim;
+    ASSERT_TRUE(QDir(sim.path()).mkpath("Config"));
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(sim.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("corvane.cfg", "ConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\\r\n");
+    write("Config/Empty.cfg", "Name = Empty\r\nStar1 = Sun\r\n");
+    write("Config/Odd.cfg", "Name = Odd\r\nStar1 = Sun\r\nPlanet1 = Caf\xe9\r\nCaf\xe9"
+                            "1 = Back\\slash\r\n");
+    write("Config/Caf\xc3\xa9.cfg", "Mass = 1\t2\\\xe9 ; kg\r\nSize = 1500.5\r\n");
+    const QStringList cases[] = {{"--sim", CORVANE_SAMPLE_DIR},
+                                 {"--sim", sim.path(), "--system", "Empty"},
+                                 {"--sim", sim.path(), "--system", "Odd"}};
+    for (const QStringList& args : cases) {
+        QProcess process;
+        process.start(QStringLiteral(CORVANE_SCN_BINARY), QStringList{"catalogue"} + args);
+        process.waitForFinished(30000);
+        ASSERT_EQ(process.exitCode(), 0);
+        const QByteArray out = process.readAllStandardOutput();
+        const QJsonDocument document = QJsonDocument::fromJson(out);
+        EXPECT_EQ(document.toJson(QJsonDocument::Indented), out) << args.join(' ').toStdString();
+        if (args.contains("Odd")) {
+            const QJsonArray bodies = document["bodies"].toArray();
+            ASSERT_EQ(bodies.size(), 2);
+            EXPECT_EQ(bodies[0]["mass"].toString(), QString::fromUtf8(" 1\t2\\\u00e9 kg"));
+            EXPECT_EQ(bodies[1]["entry"].toString(), "   Back\\slash");
+        }
+    }
+}
+
 } // namespace
