@@ -2,15 +2,15 @@
 
 #include "catalogue/place_tree.h"
 
-#include <QIcon>
-#include <QTreeWidget>
-#include <QVector>
+#include <QTreeView>
 
-// A tree widget that shows a PlaceTree (the dock or the landing tree) with one icon per node
-// kind, and reports double clicks by node index. A single click does nothing. The items of a
-// node's children are made when the node is opened (by the user, by its expanded mark or as
-// an open branch kept across refreshes), so a base of 200,000 pads costs nothing until then.
-class PlaceTreeView : public QTreeWidget
+class PlaceTreeModel;
+
+// A tree view that shows a PlaceTree (the dock or the landing tree) with one icon per node
+// kind, and reports double clicks by node index. A single click does nothing. The view reads
+// the nodes through a PlaceTreeModel, so a node costs nothing here until its row is shown: a
+// base of 200,000 pads is cheap until it is opened.
+class PlaceTreeView : public QTreeView
 {
     Q_OBJECT
 public:
@@ -21,27 +21,15 @@ public:
     // open, and so is every branch that was open before under the same path of texts.
     void setPlaceTree(const PlaceTree& tree);
 
-    // The widget item of node `index` (made with those of its ancestors' children when not made
-    // yet), null when there is no such node.
-    QTreeWidgetItem* itemOfNode(int index);
-    // The node index an item shows, -1 for none.
-    static int nodeOfItem(const QTreeWidgetItem* item);
+    const PlaceTreeModel& placeModel() const { return *model_; }
+    // The index of node `node`, invalid when there is no such node.
+    QModelIndex indexOfNode(int node) const;
 
 signals:
     void nodeDoubleClicked(int node);
 
 private:
-    QStringList openPaths() const;
-    QTreeWidgetItem* makeItem(int node, QTreeWidgetItem* parentItem);
-    // Makes the items of the node's children once, and opens those that are to be open.
-    void makeChildren(int node);
-    bool opensOnMaking(int node) const;
+    QVector<int> openBranches() const;
 
-    QVector<PlaceNode> shown_;
-    QVector<QTreeWidgetItem*> items_; // null for a node whose item is not made yet
-    QVector<int> firstChild_;         // -1 for none
-    QVector<int> nextSibling_;        // -1 for none
-    QVector<bool> childrenMade_;
-    QStringList wasOpen_; // the open paths before the last rebuild
-    QVector<QIcon> icons_;
+    PlaceTreeModel* model_ = nullptr;
 };

@@ -2,7 +2,6 @@
 #include "editor_workspace.h"
 #include "ui/field_hints.h"
 #include "ui/place_icons.h"
-#include "ui/place_tree_view.h"
 #include "ui/ship_tab.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +14,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 
@@ -52,32 +52,32 @@ protected:
                 shown.append(QString::fromLatin1(name));
         return shown;
     }
-    QTreeWidgetItem* item(const char* tree, const QStringList& path)
+    // The row of a tree at a path of texts, invalid when there is none.
+    QModelIndex item(const char* tree, const QStringList& path)
     {
-        auto* view = control<QTreeWidget>(tree);
-        QTreeWidgetItem* found = nullptr;
+        const QAbstractItemModel* model = control<QTreeView>(tree)->model();
+        QModelIndex found;
         for (const QString& text : path) {
-            const int count = found ? found->childCount() : view->topLevelItemCount();
-            QTreeWidgetItem* next = nullptr;
-            for (int i = 0; i < count && !next; ++i) {
-                QTreeWidgetItem* candidate = found ? found->child(i) : view->topLevelItem(i);
-                if (candidate->text(0) == text)
+            QModelIndex next;
+            for (int i = 0; i < model->rowCount(found) && !next.isValid(); ++i) {
+                const QModelIndex candidate = model->index(i, 0, found);
+                if (candidate.data().toString() == text)
                     next = candidate;
             }
-            if (!next)
-                return nullptr;
+            if (!next.isValid())
+                return {};
             found = next;
         }
         return found;
     }
     void doubleClick(const char* tree, const QStringList& path)
     {
-        auto* view = control<QTreeWidget>(tree);
-        QTreeWidgetItem* target = item(tree, path);
-        ASSERT_NE(target, nullptr) << path.join('/').toStdString();
-        view->scrollToItem(target);
+        auto* view = control<QTreeView>(tree);
+        const QModelIndex target = item(tree, path);
+        ASSERT_TRUE(target.isValid()) << path.join('/').toStdString();
+        view->scrollTo(target);
         // A click first, as a user's double click begins with one (it changes nothing on its own).
-        const QPoint centre = view->visualItemRect(target).center();
+        const QPoint centre = view->visualRect(target).center();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
     }
@@ -239,7 +239,7 @@ TEST_F(ShipTabTest, TypedValuesAreStoredByValidation)
 TEST_F(ShipTabTest, DoubleClickOnAFreeDockOrPadFillsTheLabels)
 {
     showShip(1);
-    control<QTreeWidget>("ShipDockedTree")->expandAll();
+    control<QTreeView>("ShipDockedTree")->expandAll();
     doubleClick("ShipDockedTree", {"Earth", "   Moon", "Selene", "Dock  1"});
     EXPECT_EQ(caption("ShipDockedPlanet"), "   Moon");
     EXPECT_EQ(caption("ShipDockedStation"), "Selene");
@@ -252,7 +252,7 @@ TEST_F(ShipTabTest, DoubleClickOnAFreeDockOrPadFillsTheLabels)
     dialogs.answers = {MessageAnswer::Discard}; // the dock chosen but not validated
     showShip(2);
     EXPECT_EQ(dialogs.shown.last().buttons, MessageButtons::ValidateDiscardCancel);
-    control<QTreeWidget>("ShipLandingTree")->expandAll();
+    control<QTreeView>("ShipLandingTree")->expandAll();
     doubleClick("ShipLandingTree", {"Earth", "   Moon", "Tranquility", "Landing pad  3"});
     EXPECT_EQ(caption("ShipLandedPlanet"), "   Moon");
     EXPECT_EQ(caption("ShipLandedBase"), "Tranquility");
@@ -263,15 +263,16 @@ TEST_F(ShipTabTest, DoubleClickOnAFreeDockOrPadFillsTheLabels)
 
 TEST_F(ShipTabTest, TreesShowTheIconOfEachNodeKindAndOpenOnOccupants)
 {
-    QTreeWidgetItem* taken = item("ShipDockedTree", {"Earth", "Gateway", "Dock  2"});
-    ASSERT_NE(taken, nullptr);
-    ASSERT_EQ(taken->childCount(), 1);
-    QTreeWidgetItem* occupant = taken->child(0);
-    EXPECT_EQ(occupant->text(0), QString::fromUtf8("Ærø Clipper"));
-    EXPECT_TRUE(occupant->parent()->isExpanded());
-    EXPECT_TRUE(item("ShipDockedTree", {"Earth"})->isExpanded());
-    EXPECT_FALSE(item("ShipDockedTree", {"Mars"})->isExpanded());
-    const std::pair<QTreeWidgetItem*, int> kinds[] = {
+    auto* docks = control<QTreeView>("ShipDockedTree");
+    const QModelIndex taken = item("ShipDockedTree", {"Earth", "Gateway", "Dock  2"});
+    ASSERT_TRUE(taken.isValid());
+    ASSERT_EQ(docks->model()->rowCount(taken), 1);
+    const QModelIndex occupant = docks->model()->index(0, 0, taken);
+    EXPECT_EQ(occupant.data().toString(), QString::fromUtf8("Ærø Clipper"));
+    EXPECT_TRUE(docks->isExpanded(occupant.parent()));
+    EXPECT_TRUE(docks->isExpanded(item("ShipDockedTree", {"Earth"})));
+    EXPECT_FALSE(docks->isExpanded(item("ShipDockedTree", {"Mars"})));
+    const std::pair<QModelIndex, int> kinds[] = {
         {item("ShipDockedTree", {"Mars"}), PlanetImage},
         {item("ShipDockedTree", {"Earth", "   Moon"}), MoonImage},
         {item("ShipDockedTree", {"Earth", "Gateway"}), StationImage},
@@ -281,8 +282,9 @@ TEST_F(ShipTabTest, TreesShowTheIconOfEachNodeKindAndOpenOnOccupants)
         {item("ShipLandingTree", {"Earth", " Cape Canaveral", "Landing pad  3"}), PadImage},
     };
     for (const auto& [node, kind] : kinds) {
-        ASSERT_NE(node, nullptr) << kind;
-        EXPECT_EQ(node->icon(0).pixmap(16, 16).toImage(), placePixmap(kind).toImage()) << kind;
+        ASSERT_TRUE(node.isValid()) << kind;
+        const QIcon icon = node.data(Qt::DecorationRole).value<QIcon>();
+        EXPECT_EQ(icon.pixmap(16, 16).toImage(), placePixmap(kind).toImage()) << kind;
     }
 }
 
