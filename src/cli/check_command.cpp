@@ -47,12 +47,8 @@ bool checkScenario(const Workspace& started, const QString& given, const QFileIn
 
     std::stable_sort(lines.begin(), lines.end(),
                      [](const CheckLine& a, const CheckLine& b) { return a.line < b.line; });
-    for (const CheckLine& line : lines) {
-        out << given << u':';
-        if (line.line > 0)
-            out << line.line << u':';
-        out << u' ' << line.text << u'\n';
-    }
+    for (const CheckLine& line : lines)
+        printFinding(out, given, line.line, line.text);
     return !failures.isEmpty() || !ws.doc.scanLog.readingFailures(path).isEmpty();
 }
 

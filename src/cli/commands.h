@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 
 #include <functional>
 #include <map>
@@ -20,3 +21,7 @@ struct CommandRegistration
 
 // Prints a one-line message on stderr and returns 2.
 int usageError(const QString& message);
+
+// Prints one finding about `file` as "FILE:LINE: text", or "FILE: text" when `line` is 0 (a
+// finding about the whole file): one a line, as editors and scripts read compiler messages.
+void printFinding(QTextStream& out, const QString& file, qsizetype line, const QString& text);

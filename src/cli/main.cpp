@@ -33,6 +33,14 @@ int usageError(const QString& message)
     return 2;
 }
 
+void printFinding(QTextStream& out, const QString& file, qsizetype line, const QString& text)
+{
+    out << file << u':';
+    if (line > 0)
+        out << line << u':';
+    out << u' ' << text << u'\n';
+}
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);

@@ -119,8 +119,11 @@ int orbits(const QStringList& args)
         return usageError(QStringLiteral("orbits: cannot read ") + args[2]);
     ScenarioReaderHost host;
     TabSettings(file.filePath(), ws.doc, host);
-    if (ws.doc.scanLog.LogError || !ws.doc.scanLog.LogMessage.isEmpty())
-        QTextStream(stderr) << args[2] << ": " << kScanErrorsWarning << ' ' << ws.doc.scanLog.text() << '\n';
+    // What the reader found goes to stderr one finding a line, as check prints it: the orbits of
+    // a file read only in part are those of the stations and ships it read.
+    QTextStream errors(stderr);
+    for (const ReadFinding& finding : ws.doc.readReport.findings)
+        printFinding(errors, args[2], finding.line, finding.text);
 
     QTextStream(stdout) << QJsonDocument(orbitsJson(ws)).toJson(QJsonDocument::Indented);
     return 0;

@@ -78,6 +78,10 @@ QString ScanLog::omittedEntry(const Omitted& o)
 QString ScanLog::text() const
 {
     QString result = LogMessage;
+    // A raw failure ('Can not open the file X') ends in no blank of its own: the count after it
+    // would run into its file name.
+    if (!omitted_.isEmpty() && !result.isEmpty() && !result.back().isSpace())
+        result += u' ';
     for (const Omitted& o : omitted_)
         result += omittedEntry(o);
     return result;

@@ -223,3 +223,20 @@ TEST(OrbitsCommand, UsageErrorsAndUnreadableFilesExitWithTwo)
 }
 
 } // namespace
+
+// What the reader found reaches stderr one finding a line, with its line, as check prints it,
+// and the orbits of what was read still reach stdout.
+TEST(OrbitsCommand, PrintsTheReadersFindingsOneALine)
+{
+    const QString file = QStringLiteral(CORVANE_TEST_DATA_DIR "/lint/kinds/Malformed.scn");
+    const ToolRun run = corvaneScn({"orbits", "--sim", kSample, file});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_FALSE(QJsonDocument::fromJson(run.out).isNull());
+    const QStringList lines = QString::fromUtf8(run.err).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 20);
+    EXPECT_TRUE(lines.first().startsWith(file + QStringLiteral(":22: 'RPOS 1' needs three values")))
+        << lines.first().toStdString();
+    for (const QString& line : lines)
+        EXPECT_TRUE(line.startsWith(file + u':')) << line.toStdString();
+    EXPECT_FALSE(run.err.contains("Tools/Error Log"));
+}

@@ -44,6 +44,17 @@ TEST(ScanLogBound, KeepsTwentyEntriesPerFileAndKindThenCountsTheRest)
         << text.toStdString();
 }
 
+TEST(ScanLogBound, TheCountStandsApartFromARawFailureBeforeIt)
+{
+    ScanLog log;
+    for (int i = 0; i < ScanLog::kEntriesPerFile + 2; ++i)
+        log.addLineEntry(u"needs three values"_s, u"/s/a.scn"_s, u"Line %1 of /s/a.scn. "_s.arg(i + 1));
+    log.addRawFailure(u"/s/a.scn"_s);
+    EXPECT_TRUE(log.text().endsWith(u"Can not open the file /s/a.scn 2 more entries 'needs three values' "
+                                    u"about /s/a.scn were left out. "_s))
+        << log.text().right(120).toStdString();
+}
+
 TEST(ScanLogBound, ManyFilesOfOneKindStopAtTheKindsBound)
 {
     ScanLog log;
