@@ -278,10 +278,13 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
                                     .arg(section.begin, section.end, why)});
     };
     PendingComments comments;
+    RepeatedCells repeated;
     auto sectionEnds = [&] {
         closeBlock();
-        if (named)
+        if (named) {
             comments.toExtraLines(table[r].ExtraLines);
+            repeated.share(table[r]);
+        }
         result.closingComments = comments.takeAll();
     };
     for (++i; i < file.lines.size(); ++i) {
@@ -293,6 +296,7 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
             if (named) {
                 comments.toExtraLines(table[r].ExtraLines);
                 keepComments(table[r].Comments, QStringLiteral("END"), {}, trailingComment(line.raw));
+                repeated.share(table[r]);
             }
             if (named && r + 1 >= table.rowCount()) {
                 brokeOff(QStringLiteral("it holds more blocks than were counted, up to line %1").arg(i + 1));
@@ -453,7 +457,6 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
         doc.stations.StationTableRedim(0);
     else if (sectionFailed(readStations(path, *file, stations.blockLines.size(), doc)))
         failed();
-    shareRepeatedCells(doc.stations);
     doc.stationIndex = 0;
     host.stationsRead(doc);
 
@@ -462,7 +465,9 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
         doc.ships.ShipTableRedim(0);
     else if (sectionFailed(readShips(path, *file, ships.blockLines.size(), doc)))
         failed();
-    shareRepeatedCells(doc.ships);
+    // The file's lines are no longer needed: the trees the host builds next need not share the
+    // memory with them.
+    file.reset();
     doc.shipIndex = 0;
     host.shipsRead(doc);
 }
