@@ -259,6 +259,12 @@ void markOccupants(PlaceTree& tree, const Scenario& doc, const OccupancyRule& ru
     const qsizetype firstOccupant = tree.size();
     OccupancyIndex index(tree, rule.prefix);
     const qsizetype ships = std::min(doc.shipNames.size(), doc.ships.rowCount());
+    // Room for an occupant per ship of the status, made once: grown one node at a time, the
+    // nodes of thousands of docked ships were copied at each growth and held twice meanwhile.
+    qsizetype expected = 0;
+    for (qsizetype k = 0; k < ships; ++k)
+        expected += shipStatusOf(doc.ships[k].Status) == rule.status;
+    tree.nodes.reserve(tree.size() + expected);
     for (qsizetype k = 0; k < ships; ++k) {
         const ShipRow& ship = doc.ships[k];
         if (shipStatusOf(ship.Status) != rule.status)

@@ -6,14 +6,14 @@
 #include "text_file.h"
 #include "text_primitives.h"
 
-DescriptionBlock descriptionBlock(const QStringList& lines)
+DescriptionBlock descriptionBlock(const QList<QStringView>& lines)
 {
     DescriptionBlock block;
     if (lines.isEmpty() || trimBlanks(lines.first()).toUpper() != u"BEGIN_DESC")
         return block;
     qsizetype i = 1;
     for (; i < lines.size(); ++i) {
-        const QString& line = lines[i];
+        const QStringView line = lines[i];
         if (trimBlanks(line).toUpper() == u"END_DESC") {
             block.closed = true;
             ++i;
@@ -26,10 +26,15 @@ DescriptionBlock descriptionBlock(const QStringList& lines)
     return block;
 }
 
+DescriptionBlock descriptionBlock(const QStringList& lines)
+{
+    return descriptionBlock(lineViews(lines));
+}
+
 QString readDescriptionBlock(const QString& path)
 {
-    const auto lines = readTextLines(path);
-    return lines ? descriptionBlock(*lines).text : QString();
+    const auto text = readText(path);
+    return text ? descriptionBlock(lineViews(*text)).text : QString();
 }
 
 DescriptionPreview readDescriptionPreview(const QString& path)
@@ -39,7 +44,8 @@ DescriptionPreview readDescriptionPreview(const QString& path)
     if (!prefix)
         return preview;
     preview.cut = prefix->cut;
-    preview.text = descriptionBlock(splitLines(decodeWindows1252(prefix->bytes))).text;
+    const QString text = decodeWindows1252(prefix->bytes);
+    preview.text = descriptionBlock(lineViews(text)).text;
     return preview;
 }
 

@@ -19,6 +19,7 @@ struct DescriptionBlock
 };
 
 // The description block at the top of `lines`.
+DescriptionBlock descriptionBlock(const QList<QStringView>& lines);
 DescriptionBlock descriptionBlock(const QStringList& lines);
 
 // The lines strictly between the markers, unchanged, each followed by CR LF. Empty when the

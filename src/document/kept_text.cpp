@@ -2,13 +2,13 @@
 
 #include "text_primitives.h"
 
-bool isCommentLine(const QString& raw)
+bool isCommentLine(QStringView raw)
 {
     const QStringView trimmed = blankTrimmedView(raw);
     return trimmed.startsWith(u';');
 }
 
-QString trailingComment(const QString& raw)
+QString trailingComment(QStringView raw)
 {
     const qsizetype semicolon = raw.indexOf(u';');
     if (semicolon < 0)
@@ -16,7 +16,7 @@ QString trailingComment(const QString& raw)
     qsizetype from = semicolon;
     while (from > 0 && raw[from - 1] == u' ')
         --from;
-    return raw.mid(from);
+    return raw.mid(from).toString();
 }
 
 QString withTrailingComment(const QString& line, const QString& trailing)

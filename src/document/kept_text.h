@@ -36,11 +36,11 @@ struct KeptSection
 using KeptSections = QVector<KeptSection>;
 
 // Whether a line holds nothing but a comment ('  ; east pad').
-bool isCommentLine(const QString& raw);
+bool isCommentLine(QStringView raw);
 
 // The end-of-line comment of a statement line with the blanks before it ('  ; east pad'), empty
 // when the line has none.
-QString trailingComment(const QString& raw);
+QString trailingComment(QStringView raw);
 
 // `line` with the end-of-line comment `trailing` after it. The blanks at the end of the line (a
 // statement whose value is empty) are left out, for the comment brings its own: read back, every

@@ -85,7 +85,7 @@ class KeptTextReader
 public:
     KeptTextReader(const QString& path, Scenario& doc) : path_(path), doc_(doc) {}
 
-    void read(const QStringList& lines, qsizetype bodyStart)
+    void read(const QList<QStringView>& lines, qsizetype bodyStart)
     {
         const qsizetype stationsAt = blockSectionStart(lines, bodyStart, editedSections()[2]);
         const qsizetype shipsAt = blockSectionStart(lines, bodyStart, editedSections()[3]);
@@ -116,7 +116,7 @@ public:
 private:
     // The opening line the station or ship step reads from: the first unindented one, or the
     // first indented one when all are indented; -1 when there is none.
-    static qsizetype blockSectionStart(const QStringList& lines, qsizetype bodyStart,
+    static qsizetype blockSectionStart(const QList<QStringView>& lines, qsizetype bodyStart,
                                        const EditedSection& section)
     {
         qsizetype indented = -1;
@@ -149,14 +149,14 @@ private:
     void atTopLevel(const ScenarioLine& line)
     {
         if (isCommentLine(line.raw)) {
-            pending_ << line.raw;
+            pending_ << line.raw.toString();
         } else if (const EditedSection* section = editedSectionOpenedBy(line)) {
             keepComments(doc_.comments, section->begin.toString(), pending_, trailingComment(line.raw));
             pending_.clear();
             inEdited_ = section;
             after_ = section->begin.toString();
         } else if (opensKeptSection(line)) {
-            kept_ = {line.trimmed, after_, pending_ << line.raw};
+            kept_ = {line.trimmed, after_, pending_ << line.raw.toString()};
             pending_.clear();
             closing_ = closingKeyword(line.trimmed);
             inKept_ = true;
@@ -178,11 +178,11 @@ private:
             return;
         }
         if (line.is(closing_)) {
-            kept_.lines << line.raw;
+            kept_.lines << line.raw.toString();
             doc_.sections.append(kept_);
             inKept_ = false;
         } else if (!isEnvironmentOrFocusKeyword(line)) {
-            kept_.lines << line.raw;
+            kept_.lines << line.raw.toString();
         }
     }
 
@@ -232,8 +232,8 @@ private:
             return;
         }
         for (const QString& key : section.keys) {
-            if (lastKeyedItem({line.raw}, key)) {
-                keepComments(doc_.comments, key, pending_, statementComment(line.raw, section.keys));
+            if (lastKeyedItem({line.raw.toString()}, key)) {
+                keepComments(doc_.comments, key, pending_, statementComment(line.raw.toString(), section.keys));
                 pending_.clear();
                 if (key == u"Date")
                     dateLine_ = {at, line.trimmed};
@@ -247,7 +247,7 @@ private:
             return;
         // Comment lines and statements the editor does not read stay before the next line.
         if (!line.trimmed.isEmpty() || isCommentLine(line.raw))
-            pending_ << line.raw;
+            pending_ << line.raw.toString();
     }
 
     // The start date as the reader took it (a Date statement too short to hold a number is the
@@ -313,7 +313,7 @@ QString closingKeyword(QStringView opening)
     return QStringLiteral("END_") + name.toString();
 }
 
-void readKeptText(const QString& path, const QStringList& lines, qsizetype bodyStart, Scenario& doc)
+void readKeptText(const QString& path, const QList<QStringView>& lines, qsizetype bodyStart, Scenario& doc)
 {
     doc.comments.clear();
     doc.sections.clear();

@@ -11,7 +11,7 @@
 // (kept whole in doc.sections). `bodyStart` is the first line after the description. Date and
 // EL_MJD values that hold no number are logged with their line; they and dates before 1900 are
 // findings of doc.readReport.
-void readKeptText(const QString& path, const QStringList& lines, qsizetype bodyStart, Scenario& doc);
+void readKeptText(const QString& path, const QList<QStringView>& lines, qsizetype bodyStart, Scenario& doc);
 
 // The closing keyword of a section the editor does not edit: 'BEGIN_MFD Left' closes with
 // 'END_MFD', 'BEGIN_CAMERA' with 'END_CAMERA'.

@@ -2,7 +2,7 @@
 
 #include "text_primitives.h"
 
-ScenarioLine::ScenarioLine(const QString& line) : raw(line), cleaned(line)
+ScenarioLine::ScenarioLine(QStringView line) : raw(line), cleaned(line.toString())
 {
     ClearComments(cleaned);
     trimmed = valueTrimmed(cleaned);

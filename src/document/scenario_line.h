@@ -8,9 +8,10 @@
 // One line of a scenario file as the station and ship steps of the reader look at it.
 struct ScenarioLine
 {
-    explicit ScenarioLine(const QString& line);
+    // `line` must outlive this: `raw` is a view of it.
+    explicit ScenarioLine(QStringView line);
 
-    const QString& raw; // as read, indentation and comment included
+    QStringView raw;    // as read, indentation and comment included
     QString cleaned;    // after ClearComments
     QString trimmed;    // cleaned as valueTrimmed leaves it
 

@@ -29,17 +29,21 @@ constexpr Section kShips{u"BEGIN_SHIPS", u"END_SHIPS"};
 
 // The file as the steps see it: its lines and its description block. The other steps look at
 // the lines after the description only (a description line reading 'BEGIN_SHIPS' or
-// 'BEGIN_ENVIRONMENT' belongs to the description).
+// 'BEGIN_ENVIRONMENT' belongs to the description). The lines are views into the text the file
+// was read as (or into the lines handed in): a file of 16,000 ships has 140,000 lines, and a
+// string for each would cost twice the text.
 struct ScenarioText
 {
-    explicit ScenarioText(QStringList fileLines)
-        : lines(std::move(fileLines)), description(descriptionBlock(lines)), bodyStart(description.nextLine)
-    {
-    }
+    explicit ScenarioText(QString fileText) : text(std::move(fileText)), lines(lineViews(text)) {}
+    explicit ScenarioText(QStringList fileLines) : givenLines(std::move(fileLines)), lines(lineViews(givenLines)) {}
+    ScenarioText(const ScenarioText&) = delete;
+    ScenarioText& operator=(const ScenarioText&) = delete;
 
-    QStringList lines;
-    DescriptionBlock description;
-    qsizetype bodyStart;
+    const QString text;
+    const QStringList givenLines;
+    const QList<QStringView> lines;
+    const DescriptionBlock description = descriptionBlock(lines);
+    const qsizetype bodyStart = description.nextLine;
 };
 
 // The lines of every BEGIN_x .. END_x section of the body; std::nullopt when there is none.
@@ -52,7 +56,7 @@ std::optional<QStringList> sectionLines(const ScenarioText& file, QStringView be
         if (inside && line.is(end)) {
             inside = false;
         } else if (inside) {
-            section->append(file.lines[i]);
+            section->append(file.lines[i].toString());
         } else if (line.is(begin)) {
             inside = true;
             if (!section)
@@ -66,8 +70,15 @@ std::optional<QStringList> sectionLines(const ScenarioText& file, QStringView be
 // one (the last match wins) and in the whole file otherwise, as older files may hold it anywhere.
 std::optional<QString> environmentItem(const ScenarioText& file, Section section, const QString& key)
 {
-    const auto lines = sectionLines(file, section.begin, section.end);
-    return lastKeyedItem(lines ? *lines : file.lines, key);
+    if (const auto lines = sectionLines(file, section.begin, section.end))
+        return lastKeyedItem(*lines, key);
+    // Line by line, so that the whole file is not copied into strings for a few statements.
+    std::optional<QString> found;
+    for (const QStringView line : file.lines) {
+        if (auto item = lastKeyedItem(QStringList{line.toString()}, key))
+            found = std::move(item);
+    }
+    return found;
 }
 
 void readEnvironment(const QString& path, const std::optional<ScenarioText>& file, Scenario& doc,
@@ -206,7 +217,7 @@ public:
     {
         if (!isCommentLine(line.raw))
             return false;
-        lines_ << line.raw;
+        lines_ << line.raw.toString();
         return true;
     }
     void toAnchor(KeptComments& comments, QStringView anchor, const QString& raw)
@@ -316,7 +327,7 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
             return result;
         } else if (!named && line.isBlockLine()) {
             readBlockLine(line, table[r]);
-            comments.toAnchor(table[r].Comments, u"", line.raw);
+            comments.toAnchor(table[r].Comments, u"", line.raw.toString());
             names.append(table[r].Name);
             blockLines.append(i + 1);
             named = true;
@@ -342,7 +353,7 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
             if (read.kind == StatementRead::Read && !read.keptAlso) {
                 soundKeywords.append(read.keyword);
                 if (named)
-                    comments.toAnchor(table[r].Comments, read.keyword, line.raw);
+                    comments.toAnchor(table[r].Comments, read.keyword, line.raw.toString());
             }
             if (read.kind == StatementRead::Malformed) {
                 if (named)
@@ -355,7 +366,7 @@ SectionRead readBlocks(const QString& path, const ScenarioText& file, Section se
             }
             if ((read.kind != StatementRead::Read || read.keptAlso) && named) {
                 comments.toExtraLines(table[r].ExtraLines);
-                appendExtraLine(table[r].ExtraLines, line.raw);
+                appendExtraLine(table[r].ExtraLines, line.raw.toString());
             }
             if ((read.kind == StatementRead::Read && !read.keptAlso) ||
                 (read.kind == StatementRead::Other && named))
@@ -415,24 +426,20 @@ bool sectionFailed(const SectionRead& read)
 
 } // namespace
 
-void TabSettings(const QString& path, Scenario& doc, ScenarioReaderHost& host)
-{
-    readScenarioLines(path, readTextLines(path), doc, host);
-}
+namespace {
 
-void readScenarioLines(const QString& path, std::optional<QStringList> lines, Scenario& doc,
-                       ScenarioReaderHost& host)
+// Reads `file` (std::nullopt: the file could not be read) into `doc`; the file is let go of as
+// soon as its lines are read.
+void readScenarioText(const QString& path, std::optional<ScenarioText>& file, Scenario& doc,
+                      ScenarioReaderHost& host)
 {
     doc.scanLog.reset();
     doc.readReport = {};
-    std::optional<ScenarioText> file;
-    if (lines)
-        file.emplace(std::move(*lines));
 
     readEnvironment(path, file, doc, host);
     readDescription(path, file, doc);
     host.descriptionRead(doc);
-    readKeptText(path, file ? file->lines : QStringList(), file ? file->bodyStart : 0, doc);
+    readKeptText(path, file ? file->lines : QList<QStringView>(), file ? file->bodyStart : 0, doc);
 
     // Each step below adds one entry naming the file when it failed; what it read stays.
     auto failed = [&] { doc.scanLog.addRawFailure(path); };
@@ -470,4 +477,23 @@ void readScenarioLines(const QString& path, std::optional<QStringList> lines, Sc
     file.reset();
     doc.shipIndex = 0;
     host.shipsRead(doc);
+}
+
+} // namespace
+
+void TabSettings(const QString& path, Scenario& doc, ScenarioReaderHost& host)
+{
+    std::optional<ScenarioText> file;
+    if (auto text = readText(path))
+        file.emplace(std::move(*text));
+    readScenarioText(path, file, doc, host);
+}
+
+void readScenarioLines(const QString& path, std::optional<QStringList> lines, Scenario& doc,
+                       ScenarioReaderHost& host)
+{
+    std::optional<ScenarioText> file;
+    if (lines)
+        file.emplace(std::move(*lines));
+    readScenarioText(path, file, doc, host);
 }

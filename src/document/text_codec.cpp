@@ -30,8 +30,9 @@ char encodeChar(char16_t c)
 
 QString decodeWindows1252(QByteArrayView bytes)
 {
-    QString text;
-    text.resize(bytes.size());
+    // Made at its size: resize() of an empty string leaves room to grow, 60 % more than the
+    // text, which a large file holds for as long as it is read.
+    QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     for (qsizetype i = 0; i < bytes.size(); ++i)
@@ -41,8 +42,7 @@ QString decodeWindows1252(QByteArrayView bytes)
 
 QByteArray encodeWindows1252(const QString& text)
 {
-    QByteArray bytes;
-    bytes.resize(text.size());
+    QByteArray bytes(text.size(), Qt::Uninitialized);
     char* out = bytes.data();
     const auto* in = reinterpret_cast<const char16_t*>(text.constData());
     for (qsizetype i = 0; i < text.size(); ++i)

@@ -4,9 +4,11 @@
 #include "regular_file.h"
 #include "text_codec.h"
 
-QStringList splitLines(const QString& text)
+namespace {
+
+// Calls `line(start, length)` for each line of `text`.
+template <typename Line> void forEachLine(const QString& text, Line line)
 {
-    QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
     const auto* data = reinterpret_cast<const char16_t*>(text.constData());
@@ -14,17 +16,55 @@ QStringList splitLines(const QString& text)
         const char16_t c = data[i];
         if (c != u'\r' && c != u'\n')
             continue;
-        lines.append(text.mid(start, i - start));
+        line(start, i - start);
         if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
     if (start < n)
-        lines.append(text.mid(start));
+        line(start, n - start);
+}
+
+} // namespace
+
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    forEachLine(text, [&](qsizetype start, qsizetype length) { lines.append(text.mid(start, length)); });
     return lines;
 }
 
+QList<QStringView> lineViews(const QString& text)
+{
+    // Counted first, so that the list is made at its size instead of growing by half again.
+    qsizetype count = 0;
+    forEachLine(text, [&](qsizetype, qsizetype) { ++count; });
+    QList<QStringView> lines;
+    lines.reserve(count);
+    forEachLine(text, [&](qsizetype start, qsizetype length) {
+        lines.append(QStringView(text).sliced(start, length));
+    });
+    return lines;
+}
+
+QList<QStringView> lineViews(const QStringList& lines)
+{
+    QList<QStringView> views;
+    views.reserve(lines.size());
+    for (const QString& line : lines)
+        views.append(line);
+    return views;
+}
+
 std::optional<QStringList> readTextLines(const QString& path)
+{
+    const auto text = readText(path);
+    if (!text)
+        return std::nullopt;
+    return splitLines(*text);
+}
+
+std::optional<QString> readText(const QString& path)
 {
     const auto resolved = resolveListedPath(path);
     if (!resolved)
@@ -32,7 +72,7 @@ std::optional<QStringList> readTextLines(const QString& path)
     const auto bytes = readRegularFile(*resolved);
     if (!bytes)
         return std::nullopt;
-    return splitLines(decodeWindows1252(*bytes));
+    return decodeWindows1252(*bytes);
 }
 
 QStringList splitFields(const QString& line)

@@ -98,7 +98,20 @@ bool showEntries(QComboBox* box, const QStringList& entries, int selected)
     // Entries changed behind the list's back (not through here) are replaced all the same.
     const bool known = shown.isValid() && box->count() == before.size();
     const bool same = known && before == entries;
-    if (!known) {
+    // The stretch between the entries both lists begin and end with: an added, deleted or
+    // renamed ship changes one entry among thousands, and only that one is replaced.
+    qsizetype head = 0;
+    qsizetype tail = 0;
+    if (known && !same) {
+        const qsizetype common = std::min(before.size(), entries.size());
+        while (head < common && before[head] == entries[head])
+            ++head;
+        while (tail < common - head && before[before.size() - 1 - tail] == entries[entries.size() - 1 - tail])
+            ++tail;
+    }
+    if (!same && head + tail == 0) {
+        // Nothing in common (another file read): the list takes the entries whole, sharing
+        // their texts, instead of inserting them one by one.
         if (auto* texts = qobject_cast<QStringListModel*>(box->model())) {
             texts->setStringList(entries);
         } else {
@@ -106,15 +119,6 @@ bool showEntries(QComboBox* box, const QStringList& entries, int selected)
             box->addItems(entries);
         }
     } else if (!same) {
-        // Only the stretch between the entries both lists begin and end with is replaced: an
-        // added, deleted or renamed ship changes one entry among thousands.
-        const qsizetype common = std::min(before.size(), entries.size());
-        qsizetype head = 0;
-        while (head < common && before[head] == entries[head])
-            ++head;
-        qsizetype tail = 0;
-        while (tail < common - head && before[before.size() - 1 - tail] == entries[entries.size() - 1 - tail])
-            ++tail;
         if (const qsizetype gone = before.size() - head - tail; gone > 0)
             box->model()->removeRows(int(head), int(gone));
         if (const qsizetype come = entries.size() - head - tail; come > 0)

@@ -35,8 +35,18 @@ TEST(SplitLines, EndsLinesAtCrLfCrAndLf)
         {"no-final-end", u"a"_s, {u"a"_s}},
         {"empty", QString(), {}},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(splitLines(c.text), c.expected) << c.name;
+        // The views the scenario reader reads through are the same lines, and point into the text.
+        const QList<QStringView> views = lineViews(c.text);
+        ASSERT_EQ(views.size(), c.expected.size()) << c.name;
+        for (qsizetype i = 0; i < views.size(); ++i) {
+            EXPECT_EQ(views[i], c.expected[i]) << c.name;
+            EXPECT_TRUE(views[i].isEmpty() || (views[i].data() >= c.text.constData() &&
+                                               views[i].data() + views[i].size() <= c.text.constData() + c.text.size()))
+                << c.name;
+        }
+    }
 }
 
 TEST(SplitFields, EndsFieldsAtCommasOutsideQuotes)
