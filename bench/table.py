@@ -1,20 +1,19 @@
-"""Turns the benchmark's CSV into one table: median time of each piece of work and its ratio
-to the baseline of the same size (the same files read raw)."""
-import csv
+"""Turns the benchmark's JSON output into one table: median time of each piece of work and its
+ratio to the baseline of the same size (the same files read raw)."""
+import json
 import sys
 
 BASELINES = {"Catalogue": "CatalogueRawRead", "ReadScenario": "ScenarioRawRead",
-             "OpenInEditor": "ScenarioRawRead", "Check": "ScenarioRawRead"}
+             "OpenInEditor": "ScenarioRawRead", "Check": "ScenarioRawRead",
+             "WindowOpen": "ScenarioBytes"}
 
 rows = {}
-lines = open(sys.argv[1]).read().splitlines()
-start = next(i for i, line in enumerate(lines) if line.startswith("name,"))
-for row in csv.DictReader(lines[start:]):
-    name = row["name"]
-    if "_" in name.split("/")[-1] and not name.endswith("_median"):
-        continue  # mean, stddev, cv
-    work, size = name.split("/")[0], name.split("/")[1].split("_")[0]
-    rows[(work, int(size))] = float(row["real_time"])
+for run in json.load(open(sys.argv[1]))["benchmarks"]:
+    # A run of several repetitions gives its median; a single run (the smoke run) itself.
+    if run.get("run_type") == "aggregate" and run.get("aggregate_name") != "median":
+        continue
+    work, size = run["run_name"].split("/")[0], run["run_name"].split("/")[1]
+    rows[(work, int(size))] = float(run["real_time"])
 
 print(f"| {'work':<18} | {'size':>6} | {'median ms':>10} | {'baseline ms':>11} | {'ratio':>6} |")
 print(f"|{'-' * 20}|{'-' * 8}|{'-' * 12}|{'-' * 13}|{'-' * 8}|")

@@ -18,18 +18,29 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_BUILD_TESTS=OFF \
   -DCORVANE_BUILD_BENCH=ON >/dev/null
-nice cmake --build build-bench --parallel 2 --target corvane-bench corvane-scn
+nice cmake --build build-bench --parallel 2 --target corvane-bench corvane-window-bench corvane-scn
 bench=build-bench/bench/corvane-bench
-csv=$(mktemp)
+results=$(mktemp)
 data=$(mktemp -d)
-trap 'rm -rf "$csv" "$data"' EXIT
+trap 'rm -rf "$results" "$data"' EXIT
 if [ "${1:-}" = "--small" ]; then
-  "$bench" --sizes=small --benchmark_format=csv --benchmark_min_time=0.01 2>/dev/null >"$csv"
+  "$bench" --sizes=small --benchmark_format=json --benchmark_min_time=0.01 2>/dev/null >"$results"
 else
-  "$bench" --benchmark_format=csv --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-    2>/dev/null >"$csv"
+  "$bench" --benchmark_format=json --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    2>/dev/null >"$results"
 fi
-python3 bench/table.py "$csv"
+python3 bench/table.py "$results"
+
+# The real main window, offscreen: opening a scenario as Load does and the clicks of a user,
+# beside a plain read of the scenario file's bytes.
+window=build-bench/bench/corvane-window-bench
+if [ "${1:-}" = "--small" ]; then
+  "$window" --sizes=small --benchmark_format=json --benchmark_min_time=0.01 2>/dev/null >"$results"
+else
+  "$window" --benchmark_format=json --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    2>/dev/null >"$results"
+fi
+python3 bench/table.py "$results"
 
 # The start-up catalogue as a whole command beside cat of the same files: medians of five runs
 # of user + system seconds, and their ratio.
