@@ -23,24 +23,23 @@ bench=build-bench/bench/corvane-bench
 results=$(mktemp)
 data=$(mktemp -d)
 trap 'rm -rf "$results" "$data"' EXIT
-if [ "${1:-}" = "--small" ]; then
-  "$bench" --sizes=small --benchmark_format=json --benchmark_min_time=0.01 2>/dev/null >"$results"
-else
-  "$bench" --benchmark_format=json --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-    2>/dev/null >"$results"
-fi
-python3 bench/table.py "$results"
-
+# Runs one Google Benchmark program and prints its table: the smallest sizes once with --small,
+# medians of five repetitions otherwise.
+table() {
+  if [ "$small" = 1 ]; then
+    "$1" --sizes=small --benchmark_format=json --benchmark_min_time=0.01 2>/dev/null >"$results"
+  else
+    "$1" --benchmark_format=json --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+      2>/dev/null >"$results"
+  fi
+  python3 bench/table.py "$results"
+}
+small=0
+[ "${1:-}" = "--small" ] && small=1
+table "$bench"
 # The real main window, offscreen: opening a scenario as Load does and the clicks of a user,
 # beside a plain read of the scenario file's bytes.
-window=build-bench/bench/corvane-window-bench
-if [ "${1:-}" = "--small" ]; then
-  "$window" --sizes=small --benchmark_format=json --benchmark_min_time=0.01 2>/dev/null >"$results"
-else
-  "$window" --benchmark_format=json --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-    2>/dev/null >"$results"
-fi
-python3 bench/table.py "$results"
+table build-bench/bench/corvane-window-bench
 
 # The start-up catalogue as a whole command beside cat of the same files: medians of five runs
 # of user + system seconds, and their ratio.
