@@ -9,5 +9,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   flags=(-DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON)
 fi
 cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
-cmake --build "$dir" --parallel "$(nproc)"
+# The build's own output goes to stderr: callers take the folder from the last line of stdout, and
+# a compiler's error must still reach the person or the CI log.
+cmake --build "$dir" --parallel "$(nproc)" >&2
 echo "$dir"
