@@ -424,10 +424,6 @@ bool sectionFailed(const SectionRead& read)
     return !read.closed || read.malformed > 0;
 }
 
-} // namespace
-
-namespace {
-
 // Reads `file` (std::nullopt: the file could not be read) into `doc`; the file is let go of as
 // soon as its lines are read.
 void readScenarioText(const QString& path, std::optional<ScenarioText>& file, Scenario& doc,
